@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace tovimel {
+
+struct MainWindow;
+
+// Arranges the answer area for form `index` (0..14), as a click on optAnswerForm(index) does.
+void optAnswerForm_Click(MainWindow& w, int index);
+// Offers (show != 0) or withdraws (show == 0) the forms 7 to 14.
+void ShowHideEntry(MainWindow& w, int show);
+// An answer box received the focus: select its whole text.
+void txtAnswer_GotFocus(MainWindow& w, int index);
+// Installs the focus handlers of the answer boxes and option buttons on the window's form.
+void WireAnswerArea(MainWindow& w);
+
+}  // namespace tovimel

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+#include "engine/generator.h"
+
+#include <initializer_list>
+
+#include "engine/answer_setup.h"
+#include "engine/numbers.h"
+#include "engine/radical.h"
+#include "session/main_window.h"
+
+namespace tovimel {
+namespace {
+
+constexpr Rgb kFreshBox{192, 255, 255};
+
+struct Range {
+  int lo, hi;
+};
+
+// Draws the exponents of 2, 3 and 5 at one position, in that order.
+void DrawPosition(MainWindow& w, int position, Range e2, Range e3, Range e5) {
+  auto& row = w.ProblemExponents[position];
+  row[1] = Draw(w.random, e2.lo, e2.hi);
+  row[2] = Draw(w.random, e3.lo, e3.hi);
+  row[3] = Draw(w.random, e5.lo, e5.hi);
+}
+
+void DrawExponents(MainWindow& w, int level) {
+  switch (level) {
+    case 1:
+      DrawPosition(w, 3, {1, 4}, {1, 3}, {0, 2});
+      break;
+    case 2:
+      DrawPosition(w, 2, {1, 2}, {0, 0}, {0, 0});
+      DrawPosition(w, 3, {1, 3}, {1, 3}, {0, 2});
+      break;
+    case 3:
+      DrawPosition(w, 2, {1, 2}, {1, 2}, {1, 2});
+      DrawPosition(w, 3, {1, 2}, {1, 2}, {1, 2});
+      DrawPosition(w, 5, {1, 3}, {1, 2}, {1, 2});
+      break;
+    case 4:
+      DrawPosition(w, 2, {1, 3}, {1, 3}, {1, 3});
+      DrawPosition(w, 3, {1, 3}, {1, 3}, {1, 3});
+      DrawPosition(w, 5, {1, 2}, {1, 2}, {1, 2});
+      DrawPosition(w, 6, {1, 2}, {1, 2}, {1, 2});
+      break;
+    case 5: {
+      DrawPosition(w, 4, {0, 1}, {0, 1}, {0, 1});
+      DrawPosition(w, 5, {0, 1}, {0, 1}, {0, 1});
+      DrawPosition(w, 6, {0, 1}, {0, 1}, {0, 1});
+      auto all_zero = [&](int i) {
+        const auto& e = w.ProblemExponents[i];
+        return e[1] == 0 && e[2] == 0 && e[3] == 0;
+      };
+      // The denominator's root needs a coefficient other than 1 and a radicand that is no square.
+      if (all_zero(5)) w.ProblemExponents[5][2] = 1;
+      if (all_zero(6)) w.ProblemExponents[6][1] = 1;
+      break;
+    }
+    default:
+      break;  // the scroll bar offers 1..5 only
+  }
+}
+
+std::int32_t Build(const MainWindow& w, const std::array<std::int32_t, 4>& exponents) {
+  std::int32_t product = 1;
+  for (int j = 1; j <= 3; ++j) product = CheckedMul(product, RaiseTo(w.Primes[j], exponents[j]));
+  return product;
+}
+
+// Levels 1 to 4: N2 root N3 / (N5 root N6), rationalised, square factors taken out, cancelled.
+void RationaliseAndCancel(MainWindow& w, std::array<std::int32_t, 7>& key) {
+  for (int j = 1; j <= 3; ++j) {
+    const std::int32_t a2 = w.ProblemExponents[2][j];
+    const std::int32_t a3 = w.ProblemExponents[3][j];
+    const std::int32_t a5 = w.ProblemExponents[5][j];
+    const std::int32_t a6 = w.ProblemExponents[6][j];
+    std::int32_t d = a5 + a6 / 2 + a6 % 2;
+    std::int32_t r = a3 + a6 % 2;
+    std::int32_t c = a2 + r / 2;
+    r %= 2;
+    if (c > d) {
+      c -= d;
+      d = 0;
+    } else if (d > c) {
+      d -= c;
+      c = 0;
+    } else {
+      c = 0;
+      d = 0;
+    }
+    w.AnswerExponents[2][j] = c;
+    w.AnswerExponents[3][j] = r;
+    w.AnswerExponents[5][j] = d;
+    w.AnswerExponents[6][j] = 0;
+  }
+  key[1] = 0;
+  key[2] = Build(w, w.AnswerExponents[2]);
+  key[3] = Build(w, w.AnswerExponents[3]);
+  key[4] = 0;
+  key[5] = Build(w, w.AnswerExponents[5]);
+  key[6] = Build(w, w.AnswerExponents[6]);
+}
+
+// Level 5: 1 / (N4 + N5 root N6) = (N4 - N5 root N6) / (N4^2 - N5^2 N6).
+void Conjugate(MainWindow& w, std::array<std::int32_t, 7>& key) {
+  for (int j = 1; j <= 3; ++j) {
+    w.AnswerExponents[1][j] = w.ProblemExponents[4][j];
+    w.AnswerExponents[2][j] = w.ProblemExponents[5][j];
+    w.AnswerExponents[3][j] = w.ProblemExponents[6][j];
+  }
+  std::int32_t k1 = Build(w, w.AnswerExponents[1]);
+  std::int32_t k2 = Build(w, w.AnswerExponents[2]);
+  const std::int32_t k3 = Build(w, w.AnswerExponents[3]);
+  k2 = -k2;
+  std::int32_t k5 = CheckedSub(CheckedMul(k1, k1), CheckedMul(CheckedMul(k2, k2), k3));
+  if (k5 < 0) {
+    k5 = -k5;
+    k1 = -k1;
+    k2 = -k2;
+  }
+  reduce(k1, k2, k5);
+  key = {0, k1, k2, k3, 0, k5, 1};
+}
+
+}  // namespace
+
+void cmdNew_Click(MainWindow& w) {
+  Form& f = w.form;
+  f.setEnabled("cmdNew", -1, false);
+
+  const double count = ReadNumber(f("lblProbCount").text);
+  f.setText("lblProbCount", -1, NumberText(static_cast<std::int64_t>(count) + 1));
+
+  for (int k = 0; k < 4; ++k) f.setText("txtAnswer", k, "");
+  for (int k = 0; k < 4; ++k) f.setBack("txtAnswer", k, kFreshBox);
+
+  for (int i = 1; i <= 6; ++i) {
+    w.ProblemExponents[i] = {};
+    w.ProblemNumbers[i] = 1;
+  }
+
+  DrawExponents(w, w.level());
+
+  for (int i = 1; i <= 6; ++i) w.ProblemNumbers[i] = Build(w, w.ProblemExponents[i]);
+  for (int i = 1; i <= 6; ++i) f.setText("lblProb", i - 1, NumberText(w.ProblemNumbers[i]));
+
+  std::array<std::int32_t, 7> key{};
+  if (w.level() <= 4) {
+    RationaliseAndCancel(w, key);
+  } else {
+    Conjugate(w, key);
+  }
+  for (int i = 1; i <= 6; ++i) f.setText("lblProb", 5 + i, NumberText(key[i]));
+
+  f.setEnabled("cmdSubmit", -1, true);
+  SetupAnswers(w);
+}
+
+}  // namespace tovimel

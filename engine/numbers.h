@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// Reading numbers back from texts, writing them, and 32-bit arithmetic that refuses to wrap.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tovimel {
+
+// The value of the number at the start of a text: blanks around it are skipped, an optional
+// sign may lead, then digits with an optional "." and fraction digits. Reading stops at the
+// first character that cannot continue the number; no number reads as 0. "." is the decimal
+// point whatever the locale. Exponents ("1e5" reads 1), other bases and blanks inside the
+// number are not read. Digits beyond the range of a double read as infinity.
+double ReadNumber(std::string_view text);
+
+// Plain decimal: no blanks, a leading "-" for negatives.
+std::string NumberText(std::int64_t value);
+
+// The score labels' style: one blank, then the digits (" 7").
+std::string ScoreText(std::int64_t value);
+
+// Checked 32-bit arithmetic: an overflow throws std::overflow_error instead of wrapping.
+std::int32_t CheckedAdd(std::int32_t a, std::int32_t b);
+std::int32_t CheckedSub(std::int32_t a, std::int32_t b);
+std::int32_t CheckedMul(std::int32_t a, std::int32_t b);
+
+// Text without blanks or tabs at either end.
+std::string_view Trim(std::string_view text);
+
+}  // namespace tovimel

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// The practice window: its controls and the state it keeps beside them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/random.h"
+#include "ui/form.h"
+
+namespace tovimel {
+
+struct MainWindow {
+  // Builds frmTovimel3 from its layout and wires the answer area's focus handlers.
+  explicit MainWindow(RandomSource& random);
+
+  Form form;
+  RandomSource& random;
+
+  // Tables are indexed from 1, as the problem template numbers its positions; slot 0 is unused.
+  std::array<std::int32_t, 4> Primes{};
+  std::array<std::array<std::int32_t, 4>, 7> ProblemExponents{};
+  std::array<std::int32_t, 7> ProblemNumbers{};
+  std::array<std::array<std::int32_t, 4>, 7> AnswerExponents{};
+
+  std::int32_t RightCount = 0;
+  std::int32_t TotalCount = 0;
+  std::int32_t ProblemLimit = 0;
+
+  std::array<std::int32_t, 4> AnswerBoxHome{};  // indexed 0..3 like the boxes
+  std::int32_t RadicalHome = 0;
+  std::int32_t BarHomeX1 = 0;
+  std::int32_t BarHomeX2 = 0;
+
+  std::int16_t ClockSeconds = 0;
+  std::int16_t ClockMinutes = 0;
+
+  // The level lives in the scroll bar.
+  int level() const { return form("vsbLevel").value; }
+};
+
+}  // namespace tovimel

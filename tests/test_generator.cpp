@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "engine/generator.h"
+#include "engine/numbers.h"
+#include "session/main_window.h"
+#include "support.h"
+
+namespace tovimel {
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+using Key = std::array<std::int64_t, 6>;
+
+struct Draw3 {
+  int position;
+  std::array<std::pair<int, int>, 3> ranges;  // exponents of 2, 3, 5
+};
+
+// The draws of each level, in the order the generator must make them.
+std::vector<Draw3> DrawsOf(int level) {
+  switch (level) {
+    case 1:
+      return {{3, {{{1, 4}, {1, 3}, {0, 2}}}}};
+    case 2:
+      return {{2, {{{1, 2}, {0, 0}, {0, 0}}}}, {3, {{{1, 3}, {1, 3}, {0, 2}}}}};
+    case 3:
+      return {{2, {{{1, 2}, {1, 2}, {1, 2}}}},
+              {3, {{{1, 2}, {1, 2}, {1, 2}}}},
+              {5, {{{1, 3}, {1, 2}, {1, 2}}}}};
+    case 4:
+      return {{2, {{{1, 3}, {1, 3}, {1, 3}}}},
+              {3, {{{1, 3}, {1, 3}, {1, 3}}}},
+              {5, {{{1, 2}, {1, 2}, {1, 2}}}},
+              {6, {{{1, 2}, {1, 2}, {1, 2}}}}};
+    default:
+      return {{4, {{{0, 1}, {0, 1}, {0, 1}}}},
+              {5, {{{0, 1}, {0, 1}, {0, 1}}}},
+              {6, {{{0, 1}, {0, 1}, {0, 1}}}}};
+  }
+}
+
+struct Window {
+  testing::ScriptedRandom random;
+  MainWindow w{random};
+  explicit Window(int level) {
+    w.Primes = {0, 2, 3, 5};
+    w.form.setValue("vsbLevel", -1, level);
+  }
+  std::int64_t shown(int i) const {
+    return static_cast<std::int64_t>(ReadNumber(w.form("lblProb", i).text));
+  }
+  Key key() const {
+    Key k{};
+    for (int i = 0; i < 6; ++i) k[i] = shown(6 + i);
+    return k;
+  }
+};
+
+std::int64_t Power(int base, int e) {
+  std::int64_t p = 1;
+  while (e-- > 0) p *= base;
+  return p;
+}
+
+std::int64_t Gcd(std::int64_t a, std::int64_t b) {
+  a = a < 0 ? -a : a;
+  b = b < 0 ? -b : b;
+  while (b != 0) {
+    const auto t = a % b;
+    a = b;
+    b = t;
+  }
+  return a;
+}
+
+bool Squarefree(std::int64_t n) {
+  return n % 4 != 0 && n % 9 != 0 && n % 25 != 0;
+}
+
+// Makes the problem whose exponents are `drawn` (flattened in draw order) and returns the
+// problem numbers N1..N6 the test expects, after the level-5 fix-ups.
+std::array<std::int64_t, 7> MakeProblem(Window& t, int level, const std::vector<int>& drawn) {
+  std::array<std::array<int, 3>, 7> e{};
+  std::size_t at = 0;
+  for (const auto& d : DrawsOf(level)) {
+    for (int j = 0; j < 3; ++j) {
+      t.random.willDraw(drawn[at], d.ranges[j].first, d.ranges[j].second);
+      e[d.position][j] = drawn[at++];
+    }
+  }
+  if (level == 5) {
+    if (e[5] == std::array<int, 3>{}) e[5][1] = 1;
+    if (e[6] == std::array<int, 3>{}) e[6][0] = 1;
+  }
+  cmdNew_Click(t.w);
+  EXPECT_TRUE(t.random.values.empty()) << "the generator made a different number of draws";
+  std::array<std::int64_t, 7> n{};
+  for (int i = 1; i <= 6; ++i) n[i] = Power(2, e[i][0]) * Power(3, e[i][1]) * Power(5, e[i][2]);
+  return n;
+}
+
+// Every combination of exponents a level can draw, in draw order.
+std::vector<std::vector<int>> AllDraws(int level) {
+  std::vector<std::pair<int, int>> ranges;
+  for (const auto& d : DrawsOf(level))
+    ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
+  std::vector<std::vector<int>> out;
+  std::vector<int> cur;
+  for (const auto& r : ranges) cur.push_back(r.first);
+  while (true) {
+    out.push_back(cur);
+    std::size_t i = 0;
+    for (; i < cur.size(); ++i) {
+      if (++cur[i] <= ranges[i].second) break;
+      cur[i] = ranges[i].first;
+    }
+    if (i == cur.size()) return out;
+  }
+}
+
+TEST(Generator, WorkedResults) {
+  struct Case {
+    int level;
+    std::vector<int> drawn;
+    Key want;
+  };
+  const Case cases[] = {
+      {1, {3, 1, 0}, {0, 2, 6, 0, 1, 1}},
+      {4, {1, 1, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1}, {0, 1, 2, 0, 1, 1}},
+      {5, {1, 0, 0, 0, 1, 0, 0, 0, 1}, {-2, 3, 5, 0, 41, 1}},
+      {5, {1, 1, 1, 1, 0, 0, 0, 1, 0}, {15, -1, 3, 0, 444, 1}},
+  };
+  for (const auto& c : cases) {
+    Window t(c.level);
+    MakeProblem(t, c.level, c.drawn);
+    EXPECT_EQ(t.key(), c.want) << "level " << c.level;
+  }
+  Window t(5);
+  MakeProblem(t, 5, {1, 0, 0, 0, 1, 0, 0, 0, 1});
+  EXPECT_EQ(t.w.form("lblProb", 6).text, "-2");
+  EXPECT_EQ(t.w.form("lblProb", 10).text, "41");
+}
+
+// For every possible draw of every level, the key is exactly the problem's value in simplest
+// form. Exact integers only: no floating point can hide an error here.
+TEST(Generator, EveryKeyEqualsItsProblem) {
+  for (int level = 1; level <= 5; ++level) {
+    Window t(level);
+    int checked = 0;
+    for (const auto& drawn : AllDraws(level)) {
+      const auto n = MakeProblem(t, level, drawn);
+      for (int i = 1; i <= 6; ++i) ASSERT_EQ(t.shown(i - 1), n[i]) << "N" << i;
+      const Key k = t.key();
+      SCOPED_TRACE(::testing::Message() << "level " << level << " N2=" << n[2] << " N3=" << n[3]
+                                        << " N4=" << n[4] << " N5=" << n[5] << " N6=" << n[6]);
+      const std::int64_t K1 = k[0], K2 = k[1], K3 = k[2], K4 = k[3], K5 = k[4], K6 = k[5];
+      ASSERT_EQ(K4, 0);
+      ASSERT_EQ(K6, 1);
+      ASSERT_GT(K5, 0);
+      if (level <= 4) {
+        ASSERT_EQ(K1, 0);
+        ASSERT_GE(K2, 1);
+        ASSERT_TRUE(Squarefree(K3));
+        ASSERT_EQ(Gcd(K2, K5), 1) << "a prime left in both K2 and K5";
+        // N2 root N3 / (N5 root N6) == K2 root K3 / K5, squared: all values are positive.
+        const Wide lhs = Wide{n[2]} * n[2] * n[3] * K5 * K5;
+        const Wide rhs = Wide{K2} * K2 * K3 * n[5] * n[5] * n[6];
+        ASSERT_TRUE(lhs == rhs);
+      } else {
+        ASSERT_EQ(n[2], 1);
+        ASSERT_EQ(K3, n[6]);
+        ASSERT_NE(K1, 0);
+        ASSERT_NE(K2, 0);
+        ASSERT_TRUE((K1 < 0) != (K2 < 0)) << "K1 and K2 must have opposite signs";
+        const std::int64_t common = Gcd(Gcd(K1, K2), K5);
+        ASSERT_TRUE(common % 2 != 0 && common % 3 != 0 && common % 5 != 0) << common;
+        // (N4 + N5 root N6)(K1 + K2 root N6) == K5 with root N6 irrational.
+        ASSERT_EQ(n[4] * K2 + n[5] * K1, 0);
+        ASSERT_EQ(n[4] * K1 + n[5] * K2 * n[6], K5);
+        ASSERT_GE(n[5], 2);
+        ASSERT_GE(n[6], 2);
+      }
+      ++checked;
+    }
+    const int sizes[] = {0, 36, 54, 768, 46656, 512};
+    EXPECT_EQ(checked, sizes[level]);
+  }
+}
+
+TEST(Generator, PreparesTheWindowForANewProblem) {
+  Window t(3);
+  Form& f = t.w.form;
+  f.setText("lblProbCount", -1, "7");
+  f.setEnabled("cmdNew", -1, true);
+  for (int k = 0; k < 4; ++k) {
+    f.setText("txtAnswer", k, "9");
+    f.setBack("txtAnswer", k, Rgb{255, 0, 0});
+  }
+  std::map<std::string, int> changes;
+  f.observe([&](const Control& c, Change) { ++changes[c.key()]; });
+  MakeProblem(t, 3, {1, 1, 1, 2, 2, 2, 1, 1, 1});
+  EXPECT_EQ(f("lblProbCount").text, "8");
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(f("txtAnswer", k).text, "");
+    EXPECT_EQ(f("txtAnswer", k).back, (Rgb{192, 255, 255}));
+  }
+  EXPECT_FALSE(f("cmdNew").enabled);
+  EXPECT_TRUE(f("cmdSubmit").enabled);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(changes.count("lblAdd(" + std::to_string(i) + ")"), 0u);
+  // 30 root 900 / 30 = 30: the radicand is a square.
+  EXPECT_EQ(t.key(), (Key{0, 30, 1, 0, 1, 1}));
+}
+
+TEST(Generator, CountsFromTheLayoutsZero) {
+  Window t(1);
+  for (int i = 1; i <= 3; ++i) {
+    MakeProblem(t, 1, {1, 1, 0});
+    EXPECT_EQ(t.w.form("lblProbCount").text, std::to_string(i));
+  }
+}
+
+// With the real source, every drawn exponent stays in its range and every value occurs.
+TEST(Generator, RealDrawsCoverExactlyTheRanges) {
+  MersenneSource source;
+  source.seed(20261208);
+  MainWindow w(source);
+  w.Primes = {0, 2, 3, 5};
+  for (int level = 1; level <= 5; ++level) {
+    w.form.setValue("vsbLevel", -1, level);
+    std::map<std::pair<int, int>, std::set<int>> seen;
+    for (int run = 0; run < 4000; ++run) {
+      cmdNew_Click(w);
+      for (int i = 1; i <= 6; ++i) {
+        for (int j = 1; j <= 3; ++j) seen[{i, j}].insert(w.ProblemExponents[i][j]);
+      }
+    }
+    std::map<std::pair<int, int>, std::set<int>> want;
+    for (int i = 1; i <= 6; ++i) {
+      for (int j = 1; j <= 3; ++j) want[{i, j}] = {0};
+    }
+    for (const auto& d : DrawsOf(level)) {
+      for (int j = 0; j < 3; ++j) {
+        std::set<int> all;
+        for (int v = d.ranges[j].first; v <= d.ranges[j].second; ++v) all.insert(v);
+        want[{d.position, j + 1}] = all;
+      }
+    }
+    EXPECT_EQ(seen, want) << "level " << level;
+  }
+}
+
+}  // namespace
+}  // namespace tovimel

@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: MIT
+#include "ui/form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tovimel {
+
+std::string ControlKey(std::string_view name, int index) {
+  std::string key(name);
+  if (index >= 0) key += "(" + std::to_string(index) + ")";
+  return key;
+}
+
+std::string Control::key() const {
+  return ControlKey(name, index);
+}
+
+Form::Form(std::vector<Control> controls) : controls_(std::move(controls)) {
+  if (controls_.empty() || controls_.front().kind != Kind::Window) {
+    throw std::invalid_argument("a form starts with its window");
+  }
+  for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {
+    const Control& c = controls_[i];
+    auto& slots = by_name_[c.name];
+    const std::size_t slot = c.index < 0 ? 0 : static_cast<std::size_t>(c.index);
+    if (slots.size() <= slot) slots.resize(slot + 1, -1);
+    if (slots[slot] >= 0) throw std::invalid_argument("duplicate control " + c.key());
+    slots[slot] = i;
+  }
+  for (const Control& c : controls_) {
+    if (!c.container.empty() && find(c.container, -1) < 0) {
+      throw std::invalid_argument(c.key() + " sits in unknown container " + c.container);
+    }
+  }
+  focus_handlers_.resize(controls_.size());
+  change_handlers_.resize(controls_.size());
+  click_handlers_.resize(controls_.size());
+  timer_handlers_.resize(controls_.size());
+}
+
+int Form::find(std::string_view name, int index) const {
+  auto it = by_name_.find(name);
+  if (it == by_name_.end()) return -1;
+  const auto& slots = it->second;
+  const std::size_t slot = index < 0 ? 0 : static_cast<std::size_t>(index);
+  if (slot >= slots.size() || slots[slot] < 0) return -1;
+  const int i = slots[slot];
+  // A plain control is not reachable with an index, nor an array member without one.
+  if ((index < 0) != (controls_[i].index < 0)) return -1;
+  return i;
+}
+
+int Form::require(std::string_view name, int index) const {
+  const int i = find(name, index);
+  if (i < 0) {
+    throw std::out_of_range("no control " + ControlKey(name, index) + " on " +
+                            controls_.front().name);
+  }
+  return i;
+}
+
+bool Form::has(std::string_view name, int index) const {
+  return find(name, index) >= 0;
+}
+
+const Control& Form::control(std::string_view name, int index) const {
+  return controls_[require(name, index)];
+}
+
+void Form::set(std::string_view name, int index, const std::function<void(Props&)>& edit) {
+  const int i = require(name, index);
+  Props next = controls_[i].props;
+  edit(next);
+  store(i, next);
+}
+
+void Form::store(int i, const Props& next) {
+  Control& c = controls_[i];
+  if (next == c.props) return;
+  const bool text_changed = next.text != c.props.text;
+  const bool value_changed = next.value != c.props.value;
+  Props before = c.props;
+  c.props = next;
+  if (text_changed) {
+    const int size = static_cast<int>(c.props.text.size());
+    c.props.sel_start = std::min(c.props.sel_start, size);
+    c.props.sel_length = std::min(c.props.sel_length, size - c.props.sel_start);
+    if (c.look.auto_size && measure_) {
+      const auto [w, h] = measure_(c);
+      c.props.width = w;
+      c.props.height = h;
+    }
+  }
+  if (c.props == before) return;
+  notify(c, Change::Props);
+  // A control that can no longer hold the focus loses it, as it would on screen.
+  if (focused_ >= 0 && !canFocus(controls_[focused_])) {
+    focused_ = -1;
+    notify(controls_.front(), Change::Focus);
+  }
+  const bool fires =
+      (c.kind == Kind::TextBox && text_changed) || (c.kind == Kind::ScrollBar && value_changed);
+  if (fires && change_handlers_[i]) change_handlers_[i]();
+}
+
+void Form::notify(const Control& c, Change what) {
+  // Copy: an observer may unobserve while being told.
+  const auto observers = observers_;
+  for (const auto& [id, observer] : observers) observer(c, what);
+}
+
+void Form::setText(std::string_view name, int index, std::string text) {
+  set(name, index, [&](Props& p) { p.text = std::move(text); });
+}
+void Form::setVisible(std::string_view name, int index, bool visible) {
+  set(name, index, [&](Props& p) { p.visible = visible; });
+}
+void Form::setEnabled(std::string_view name, int index, bool enabled) {
+  set(name, index, [&](Props& p) { p.enabled = enabled; });
+}
+void Form::setBack(std::string_view name, int index, std::optional<Rgb> colour) {
+  set(name, index, [&](Props& p) { p.back = colour; });
+}
+void Form::setFore(std::string_view name, int index, std::optional<Rgb> colour) {
+  set(name, index, [&](Props& p) { p.fore = colour; });
+}
+void Form::setLeft(std::string_view name, int index, int left) {
+  set(name, index, [&](Props& p) { p.left = left; });
+}
+void Form::setValue(std::string_view name, int index, int value) {
+  set(name, index, [&](Props& p) { p.value = value; });
+}
+void Form::setSelection(std::string_view name, int index, int start, int length) {
+  set(name, index, [&](Props& p) {
+    const int size = static_cast<int>(p.text.size());
+    p.sel_start = std::clamp(start, 0, size);
+    p.sel_length = std::clamp(length, 0, size - p.sel_start);
+  });
+}
+
+void Form::select(std::string_view name, int index) {
+  const int chosen = require(name, index);
+  if (controls_[chosen].kind != Kind::Option) {
+    throw std::invalid_argument(controls_[chosen].key() + " is not an option button");
+  }
+  // Clear first so that observers never see two selected buttons.
+  for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {
+    if (i == chosen || controls_[i].kind != Kind::Option || !controls_[i].props.selected) continue;
+    Props next = controls_[i].props;
+    next.selected = false;
+    store(i, next);
+  }
+  Props next = controls_[chosen].props;
+  next.selected = true;
+  store(chosen, next);
+}
+
+const Control* Form::selectedOption() const {
+  for (const Control& c : controls_) {
+    if (c.kind == Kind::Option && c.props.selected) return &c;
+  }
+  return nullptr;
+}
+
+bool Form::shown(const Control& c) const {
+  const Control* at = &c;
+  while (true) {
+    if (!at->props.visible) return false;
+    if (at->container.empty()) return true;
+    at = &controls_[require(at->container, -1)];
+  }
+}
+
+bool Form::canFocus(const Control& c) const {
+  switch (c.kind) {
+    case Kind::TextBox:
+    case Kind::Button:
+    case Kind::Option:
+    case Kind::ScrollBar:
+      break;
+    default:
+      return false;
+  }
+  const Control* at = &c;
+  while (true) {
+    if (!at->props.visible || !at->props.enabled) return false;
+    if (at->container.empty()) return true;
+    at = &controls_[require(at->container, -1)];
+  }
+}
+
+bool Form::focus(std::string_view name, int index) {
+  const int i = require(name, index);
+  if (!canFocus(controls_[i])) return false;
+  if (focused_ == i) return true;
+  focused_ = i;
+  notify(controls_[i], Change::Focus);
+  if (focus_handlers_[i]) focus_handlers_[i]();
+  return true;
+}
+
+bool Form::hasFocus(std::string_view name, int index) const {
+  return focused_ >= 0 && focused_ == find(name, index);
+}
+
+void Form::onFocus(std::string_view name, int index, std::function<void()> handler) {
+  focus_handlers_[require(name, index)] = std::move(handler);
+}
+
+void Form::onChange(std::string_view name, int index, std::function<void()> handler) {
+  change_handlers_[require(name, index)] = std::move(handler);
+}
+
+void Form::onClick(std::string_view name, int index, std::function<void()> handler) {
+  click_handlers_[require(name, index)] = std::move(handler);
+}
+
+void Form::onTimer(std::string_view name, std::function<void()> handler) {
+  timer_handlers_[require(name, -1)] = std::move(handler);
+}
+
+void Form::onClose(std::function<void()> handler) {
+  close_handler_ = std::move(handler);
+}
+
+bool Form::operable(const Control& c) const {
+  if (!controls_.front().props.enabled) return false;
+  const Control* at = &c;
+  while (true) {
+    if (!at->props.visible || !at->props.enabled) return false;
+    if (at->container.empty()) return true;
+    at = &controls_[require(at->container, -1)];
+  }
+}
+
+bool Form::click(std::string_view name, int index) {
+  const int i = require(name, index);
+  if (!operable(controls_[i]) || !click_handlers_[i]) return false;
+  // Copy: the handler may replace itself.
+  const auto handler = click_handlers_[i];
+  handler();
+  return true;
+}
+
+bool Form::tick(std::string_view name) {
+  const int i = require(name, -1);
+  if (controls_[i].kind != Kind::Timer || !controls_[i].props.enabled || !timer_handlers_[i]) {
+    return false;
+  }
+  const auto handler = timer_handlers_[i];
+  handler();
+  return true;
+}
+
+void Form::requestClose() {
+  if (close_handler_) {
+    const auto handler = close_handler_;
+    handler();
+  }
+}
+
+int Form::observe(Observer observer) {
+  observers_.emplace_back(next_observer_, std::move(observer));
+  return next_observer_++;
+}
+
+void Form::unobserve(int id) {
+  std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void Form::setMeasure(Measure measure) {
+  measure_ = std::move(measure);
+}
+
+}  // namespace tovimel

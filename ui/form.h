@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+// A window as a set of named controls: the single source of truth for the program's state.
+// Handlers read and write these properties; the Qt binding only mirrors them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovimel {
+
+enum class Kind {
+  Window,
+  Label,
+  TextBox,
+  Button,
+  Option,
+  Frame,
+  Image,
+  Line,
+  ScrollBar,
+  Timer,
+  Shape
+};
+
+struct Rgb {
+  std::uint8_t r{}, g{}, b{};
+  bool operator==(const Rgb&) const = default;
+};
+
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kBlack{0, 0, 0};
+
+enum class Align { Left, Center, Right };
+
+// What a control looks like by design; nothing at run time changes it.
+struct Look {
+  std::string font_family;  // empty: the window's default font
+  double font_points = 0;   // 0: the window's default size
+  bool bold = false;
+  bool border = false;  // frames: a drawn frame; labels: a single-line border
+  Align align = Align::Left;
+  bool auto_size = false;  // labels: width and height follow the caption
+  std::string picture;     // images: which drawing to show
+  bool stretch = false;    // images: picture scaled to the box instead of natural size
+  int tab_index = -1;      // position in the focus order, -1 when the control takes no focus
+  bool default_button = false;
+  bool clickable = false;  // labels that have a Click handler
+};
+
+// What handlers may change at run time.
+struct Props {
+  std::string text;  // caption of labels, buttons, frames and windows; contents of text boxes
+  bool visible = true;
+  bool enabled = true;
+  bool selected = false;    // option buttons
+  std::optional<Rgb> back;  // nullopt: the system colour
+  std::optional<Rgb> fore;
+  int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;         // line end points, twips
+  int value = 0, min = 0, max = 0;               // scroll bar
+  int interval = 0;                              // timer, milliseconds
+  int sel_start = 0, sel_length = 0;             // text box selection
+  bool operator==(const Props&) const = default;
+};
+
+struct Control {
+  std::string name;
+  int index = -1;  // member index within a control array, -1 for a plain control
+  Kind kind = Kind::Label;
+  std::string container;  // key of the containing frame, empty for the window itself
+  Look look;
+  Props props;
+
+  // "txtAnswer(2)" for array members, the plain name otherwise.
+  std::string key() const;
+};
+
+std::string ControlKey(std::string_view name, int index);
+
+enum class Change { Props, Focus };
+
+class Form {
+ public:
+  using Observer = std::function<void(const Control&, Change)>;
+  // Returns the (width, height) an auto-size label takes for its caption.
+  using Measure = std::function<std::pair<int, int>(const Control&)>;
+
+  // The first control must be the window itself (Kind::Window).
+  explicit Form(std::vector<Control> controls);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return controls_.front().name; }
+  const Control& window() const { return controls_.front(); }
+  const std::vector<Control>& controls() const { return controls_; }
+
+  bool has(std::string_view name, int index = -1) const;
+  // Unknown controls are programming errors: these throw std::out_of_range.
+  const Control& control(std::string_view name, int index = -1) const;
+  const Props& operator()(std::string_view name, int index = -1) const {
+    return control(name, index).props;
+  }
+
+  // Applies edit to a copy of the props; stores it and notifies once if anything changed.
+  // A changed text box text or scroll bar value then runs the control's change handler.
+  void set(std::string_view name, int index, const std::function<void(Props&)>& edit);
+
+  void setText(std::string_view name, int index, std::string text);
+  void setVisible(std::string_view name, int index, bool visible);
+  void setEnabled(std::string_view name, int index, bool enabled);
+  void setBack(std::string_view name, int index, std::optional<Rgb> colour);
+  void setFore(std::string_view name, int index, std::optional<Rgb> colour);
+  void setLeft(std::string_view name, int index, int left);
+  void setValue(std::string_view name, int index, int value);
+  void setSelection(std::string_view name, int index, int start, int length);
+
+  // Makes an option button the selected one of its window's single group.
+  void select(std::string_view name, int index);
+  const Control* selectedOption() const;
+
+  // Gives the keyboard focus and runs the focus handler. A control that is hidden or disabled,
+  // or sits in a hidden frame or a disabled window, cannot take it: returns false, nothing runs.
+  // Focusing the control that already has the focus runs nothing either.
+  bool focus(std::string_view name, int index = -1);
+  bool canFocus(const Control& c) const;
+  const Control* focused() const { return focused_ < 0 ? nullptr : &controls_[focused_]; }
+  bool hasFocus(std::string_view name, int index = -1) const;
+  // A control on a hidden frame, or hidden itself, is not shown whatever its own flag says.
+  bool shown(const Control& c) const;
+
+  void onFocus(std::string_view name, int index, std::function<void()> handler);
+  void onChange(std::string_view name, int index, std::function<void()> handler);
+  void onClick(std::string_view name, int index, std::function<void()> handler);
+  void onTimer(std::string_view name, std::function<void()> handler);
+  // The window system asks to close the window (name: the window's own name).
+  void onClose(std::function<void()> handler);
+
+  // A user's click: runs the handler only when the control is shown and enabled, its frames
+  // are shown and enabled, and the window is enabled. Returns whether the handler ran.
+  bool click(std::string_view name, int index = -1);
+  // A timer's tick: runs the handler only while the timer is enabled.
+  bool tick(std::string_view name);
+  void requestClose();
+  // Whether a person could operate the control now (shown, enabled, window enabled).
+  bool operable(const Control& c) const;
+
+  // Every real change is reported once; returns an id for unobserve.
+  int observe(Observer observer);
+  void unobserve(int id);
+  void setMeasure(Measure measure);
+
+ private:
+  int find(std::string_view name, int index) const;
+  int require(std::string_view name, int index) const;
+  void store(int i, const Props& next);
+  void notify(const Control& c, Change what);
+
+  std::vector<Control> controls_;
+  // name -> positions in controls_, by member index (plain controls use slot 0)
+  std::map<std::string, std::vector<int>, std::less<>> by_name_;
+  std::vector<std::function<void()>> focus_handlers_;
+  std::vector<std::function<void()>> change_handlers_;
+  std::vector<std::function<void()>> click_handlers_;
+  std::vector<std::function<void()>> timer_handlers_;
+  std::function<void()> close_handler_;
+  std::vector<std::pair<int, Observer>> observers_;
+  int next_observer_ = 0;
+  int focused_ = -1;
+  Measure measure_;
+};
+
+}  // namespace tovimel

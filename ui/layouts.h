@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// The design of the two windows, as data: every control with its place, text, look and
+// starting state. Logic and the Qt binding both build from these tables.
+#pragma once
+
+#include <vector>
+
+#include "ui/form.h"
+
+namespace tovimel {
+
+// frmTovimel3, the practice window.
+std::vector<Control> MainWindowLayout();
+// frmSignIn, the start-up window.
+std::vector<Control> SignInLayout();
+
+// The font a control shows with, the window's default filled in.
+struct FontSpec {
+  std::string family;
+  double points = 0;
+  bool bold = false;
+  bool operator==(const FontSpec&) const = default;
+};
+FontSpec EffectiveFont(const Control& c);
+
+}  // namespace tovimel
