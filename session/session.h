@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// The practice run on the main window: load, start, next, submit, end, exit, clock, printout,
+// level and key reveal. The window's events reach these through the form's handlers.
+#pragma once
+
+#include "session/main_window.h"
+#include "session/platform.h"
+
+namespace tovimel {
+
+enum class MainState { SigningIn, Ready, ProblemOpen, ProblemSolved, RunEnded };
+
+// Ends the run: clock stopped, problem/answer/key frames hidden, white background, title shown,
+// Submit and Next gone, "Print Results" offered.
+void shutdown(MainWindow& w);
+
+class Session {
+ public:
+  // Installs every handler of the main window on its form.
+  Session(RandomSource& random, TimeSource& time, Printer& printer, Process& process);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  MainWindow& window() { return window_; }
+  Form& form() { return window_.form; }
+  const Form& form() const { return window_.form; }
+  MainState state() const;
+
+  // The main window's Load handler.
+  void load();
+
+  // Event handlers. Each does nothing when the window's state does not offer it.
+  void start();
+  void next();
+  void submit();
+  void exit();
+  void tick();
+  void print();
+  void levelChange();
+  void keyReveal();
+  void answerForm(int index);
+
+ private:
+  MainWindow window_;
+  TimeSource& time_;
+  Printer& printer_;
+  Process& process_;
+};
+
+}  // namespace tovimel
