@@ -35,6 +35,10 @@ struct MainWindow {
   std::int16_t ClockSeconds = 0;
   std::int16_t ClockMinutes = 0;
 
+  // Saves where the answer area's movable parts stand by design; the answer forms move them
+  // relative to these.
+  void captureHomes();
+
   // The level lives in the scroll bar.
   int level() const { return form("vsbLevel").value; }
 };
