@@ -1,19 +1,72 @@
 // SPDX-License-Identifier: MIT
+// Part 1.3: the answer form for a new problem, and the focus into its first box.
 #include "engine/answer_setup.h"
 
+#include "answers/answer_forms.h"
+#include "engine/numbers.h"
 #include "session/main_window.h"
 
 namespace tovimel {
+namespace {
 
-void SetupAnswers(MainWindow&) {}
+double KeyValue(const MainWindow& w, int label) {
+  return ReadNumber(w.form("lblProb", label).text);
+}
+
+// Gives optAnswerForm(0) the focus, which selects form 0 through the button's focus handler.
+// The form ends up selected and arranged exactly as by a click in every case: when the button
+// already holds the focus (focusing it again runs no handler) or cannot take it (a hidden frame),
+// the click's procedure runs directly.
+void FocusFormZero(MainWindow& w) {
+  const bool had_focus = w.form.hasFocus("optAnswerForm", 0);
+  if (had_focus || !w.form.focus("optAnswerForm", 0)) optAnswerForm_Click(w, 0);
+}
+
+}  // namespace
+
+void SetupAnswers(MainWindow& w) {
+  switch (w.level()) {
+    case 1:
+    case 2:
+      optAnswerForm_Click(w, 3);
+      break;
+    case 3:
+      optAnswerForm_Click(w, 0);
+      break;
+    case 4: {
+      // Read in the order K1, K4, K2, K3, K5; all five before the test is decided.
+      const double k1 = KeyValue(w, 6);
+      const double k4 = KeyValue(w, 9);
+      const double k2 = KeyValue(w, 7);
+      const double k3 = KeyValue(w, 8);
+      const double k5 = KeyValue(w, 10);
+      if (k1 == 0 && k4 == 0 && (k2 == 1 || k3 == 1 || k5 == 1)) FocusFormZero(w);
+      break;
+    }
+    case 5:
+      optAnswerForm_Click(w, 7);
+      w.form.focus("txtAnswer", 0);
+      break;
+    default:
+      break;  // the scroll bar offers 1..5 only
+  }
+  pickAnswerSlot(w);
+}
 
 void pickAnswerSlot(MainWindow& w) {
   for (int k = 0; k < 4; ++k) {
-    if (w.form("txtAnswer", k).visible) {
+    if (!w.form("txtAnswer", k).visible) continue;
+    // Giving a box the focus runs its focus handler (Part 1.3). The form model runs no handler
+    // for the control that already holds the focus, so run it here: form 6's "1" is selected
+    // even when box 1 kept the focus through the change of form.
+    if (w.form.hasFocus("txtAnswer", k)) {
+      txtAnswer_GotFocus(w, k);
+    } else {
       w.form.focus("txtAnswer", k);
-      return;
     }
+    return;
   }
+  // No box visible: the focus stays where it is (Part 1.3 leaves this to the implementer).
 }
 
 }  // namespace tovimel

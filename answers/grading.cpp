@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "answers/grading.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "answers/answer_forms.h"
+#include "engine/numbers.h"
+#include "session/main_window.h"
+#include "session/session.h"
+
+namespace tovimel {
+namespace {
+
+constexpr Rgb kRight{0, 255, 0};
+constexpr Rgb kWrong{255, 0, 0};
+
+}  // namespace
+
+void cmdSubmit_Click(MainWindow& w) {
+  Form& f = w.form;
+  w.TotalCount = CheckedAdd(w.TotalCount, 1);
+
+  // Every part is read and compared before anything on the screen changes.
+  const auto box = [&](int k) { return std::string(Trim(f("txtAnswer", k).text)); };
+  const auto key = [&](int label) { return ReadNumber(f("lblProb", label).text); };
+  const std::string signed_coefficient = std::string(Trim(f("lblAdd", 4).text)) + box(1);
+  const std::array<double, 4> given{ReadNumber(box(0)), ReadNumber(signed_coefficient),
+                                    ReadNumber(box(2)), ReadNumber(box(3))};
+  const std::array<double, 4> expected{key(6), key(7), key(8), key(10)};
+  std::array<bool, 4> right{};
+  bool all_right = true;
+  for (std::size_t k = 0; k < 4; ++k) {
+    right[k] = given[k] == expected[k];
+    all_right = all_right && right[k];
+  }
+
+  if (all_right) {
+    for (int k = 0; k < 4; ++k) f.setBack("txtAnswer", k, kRight);
+    w.RightCount = CheckedAdd(w.RightCount, 1);
+    f.setEnabled("cmdSubmit", -1, false);
+    // The binding mirrors every change at once, so these show before shutdown runs.
+    f.setText("lblWrong", -1, ScoreText(w.TotalCount));
+    f.setText("lblRight", -1, ScoreText(w.RightCount));
+    const double grade =
+        std::floor(100.0 * static_cast<double>(w.RightCount) / static_cast<double>(w.TotalCount));
+    f.setText("lblPercent", -1, ScoreText(static_cast<std::int64_t>(grade)) + "%");
+    f.setEnabled("cmdNew", -1, true);
+    f.focus("cmdNew", -1);
+    if (ReadNumber(f("lblProbCount").text) >= static_cast<double>(w.ProblemLimit)) shutdown(w);
+    return;
+  }
+
+  for (int k = 0; k < 4; ++k) {
+    f.setBack("txtAnswer", k, right[static_cast<std::size_t>(k)] ? kRight : kWrong);
+  }
+  optAnswerForm_Click(w, w.level() <= 4 ? 0 : 7);
+}
+
+}  // namespace tovimel
