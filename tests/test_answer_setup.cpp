@@ -165,12 +165,14 @@ TEST(AnswerSetup, Level4WhenTheButtonCannotTakeTheFocus) {
   EXPECT_EQ(t.focusedBox(), 1);
 }
 
-// Every problem of level 4 through "&Next": form 0 exactly when the key has a 1 in K2, K3 or
+// Every problem of level 4 (a sample under the sanitizers) through "&Next": form 0 exactly when the key has a 1 in K2, K3 or
 // K5; otherwise the student's form stays.
 TEST(AnswerSetup, EveryProblemOfLevel4) {
   AnswerWindow t(4);
   int n = 0, reselected = 0;
-  for (const auto& drawn : EveryDraw(4)) {
+  const auto draws = EveryDraw(4);
+  for (std::size_t i = 0; i < draws.size(); i += testing::SampleStride(4)) {
+    const auto& drawn = draws[i];
     const int before = n++ % 7;
     optAnswerForm_Click(t.w, before);
     t.make(drawn);
