@@ -65,7 +65,8 @@ inline std::vector<PositionDraws> LevelDraws(int level) {
 // Every combination of exponents a level can draw, flattened in draw order.
 inline std::vector<std::vector<int>> EveryDraw(int level) {
   std::vector<std::pair<int, int>> ranges;
-  for (const auto& d : LevelDraws(level)) ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
+  for (const auto& d : LevelDraws(level))
+    ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
   std::vector<std::vector<int>> out;
   std::vector<int> cur;
   for (const auto& r : ranges) cur.push_back(r.first);

@@ -179,12 +179,9 @@ TEST(AnswerForms, BarEndsAreWrittenInOrder) {
     std::vector<std::pair<double, double>> steps;  // (x1, x2) after each change of an end
   };
   const Case cases[] = {
-      {1, 0, {{1380, 2910}, {1380, 4620}}},
-      {0, 1, {{1335, 4620}, {1335, 2910}}},
-      {7, 2, {{1380, 4620}, {1380, 2910}}},
-      {7, 6, {{90, 2355}, {1380, 2355}}},
-      {1, 7, {{90, 2910}, {90, 4620}}},
-      {2, 11, {{90, 2910}, {90, 4620}}},
+      {1, 0, {{1380, 2910}, {1380, 4620}}}, {0, 1, {{1335, 4620}, {1335, 2910}}},
+      {7, 2, {{1380, 4620}, {1380, 2910}}}, {7, 6, {{90, 2355}, {1380, 2355}}},
+      {1, 7, {{90, 2910}, {90, 4620}}},     {2, 11, {{90, 2910}, {90, 4620}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "form " << c.form << " after form " << c.before);
@@ -356,8 +353,8 @@ TEST(AnswerForms, ShowHideEntry) {
   for (const char* image : {"Image6", "Image4", "Image14", "Image15"}) {
     EXPECT_FALSE(t.f(image).visible) << image;
   }
-  for (const char* image : {"Image7", "Image8", "Image9", "Image10", "Image11", "Image12",
-                            "Image13"}) {
+  for (const char* image :
+       {"Image7", "Image8", "Image9", "Image10", "Image11", "Image12", "Image13"}) {
     EXPECT_TRUE(t.f(image).visible) << image;
   }
   EXPECT_EQ(t.selectedForm(), 2);
@@ -388,10 +385,18 @@ TEST(AnswerForms, ShowHideEntryOrder) {
     if (what == Change::Props) order.push_back(c.key());
   });
   ShowHideEntry(t.w, 0);
-  const std::vector<std::string> want{
-      "optAnswerForm(7)",  "optAnswerForm(8)",  "optAnswerForm(9)", "optAnswerForm(10)",
-      "optAnswerForm(11)", "optAnswerForm(12)", "optAnswerForm(13)", "optAnswerForm(14)",
-      "Image6",            "Image4",            "Image14",           "Image15"};
+  const std::vector<std::string> want{"optAnswerForm(7)",
+                                      "optAnswerForm(8)",
+                                      "optAnswerForm(9)",
+                                      "optAnswerForm(10)",
+                                      "optAnswerForm(11)",
+                                      "optAnswerForm(12)",
+                                      "optAnswerForm(13)",
+                                      "optAnswerForm(14)",
+                                      "Image6",
+                                      "Image4",
+                                      "Image14",
+                                      "Image15"};
   EXPECT_EQ(order, want);
 }
 

@@ -38,13 +38,20 @@ struct Shape {
 
 Shape ShapeOf(int form) {
   switch (form) {
-    case 0: return {false, true, true, true, ' '};
-    case 1: return {false, false, true, true, ' '};
-    case 2: return {false, true, false, true, ' '};
-    case 3: return {false, true, true, false, ' '};
-    case 4: return {false, true, false, false, ' '};
-    case 5: return {false, false, true, false, ' '};
-    case 6: return {false, true, false, true, ' '};
+    case 0:
+      return {false, true, true, true, ' '};
+    case 1:
+      return {false, false, true, true, ' '};
+    case 2:
+      return {false, true, false, true, ' '};
+    case 3:
+      return {false, true, true, false, ' '};
+    case 4:
+      return {false, true, false, false, ' '};
+    case 5:
+      return {false, false, true, false, ' '};
+    case 6:
+      return {false, true, false, true, ' '};
     default: {
       const int f = form - 7;  // 7..14: pairs (+, -) of (all), (no coef), (no denom), (neither)
       const bool coef = f / 2 == 0 || f / 2 == 2;
@@ -162,8 +169,7 @@ class Property {
         if (shown[b]) t_.type(b, texts[static_cast<std::size_t>(b)]);
       }
       const auto right_before = t_.w.RightCount;
-      ASSERT_EQ(submit(), (std::array<Rgb, 4>{kGreen, kGreen, kGreen, kGreen}))
-          << "form " << form;
+      ASSERT_EQ(submit(), (std::array<Rgb, 4>{kGreen, kGreen, kGreen, kGreen})) << "form " << form;
       ASSERT_EQ(t_.w.RightCount, right_before + 1);
       ASSERT_FALSE(t_.f("cmdSubmit").enabled);
       ASSERT_TRUE(t_.f.hasFocus("cmdNew"));
@@ -228,18 +234,27 @@ void RunLevel(int level) {
   std::cout << "level " << level << ": " << stats.problems << " problems; selected form cannot "
             << "express the key in " << stats.setup_cannot_express
             << (stats.first_cannot.empty() ? "" : " (e.g. " + stats.first_cannot + ")")
-            << "; fully simplified form differs from the selected one in "
-            << stats.natural_differs << "\n";
-  EXPECT_EQ(stats.problems,
-            static_cast<int>((draws.size() + testing::SampleStride(level) - 1) /
-                             testing::SampleStride(level)));
+            << "; fully simplified form differs from the selected one in " << stats.natural_differs
+            << "\n";
+  EXPECT_EQ(stats.problems, static_cast<int>((draws.size() + testing::SampleStride(level) - 1) /
+                                             testing::SampleStride(level)));
 }
 
-TEST(AnswerProperty, Level1) { RunLevel(1); }
-TEST(AnswerProperty, Level2) { RunLevel(2); }
-TEST(AnswerProperty, Level3) { RunLevel(3); }
-TEST(AnswerProperty, Level4) { RunLevel(4); }
-TEST(AnswerProperty, Level5) { RunLevel(5); }
+TEST(AnswerProperty, Level1) {
+  RunLevel(1);
+}
+TEST(AnswerProperty, Level2) {
+  RunLevel(2);
+}
+TEST(AnswerProperty, Level3) {
+  RunLevel(3);
+}
+TEST(AnswerProperty, Level4) {
+  RunLevel(4);
+}
+TEST(AnswerProperty, Level5) {
+  RunLevel(5);
+}
 
 // The checker's own table agrees with Part 2.1's forms as built.
 TEST(AnswerProperty, ShapesMatchTheForms) {

@@ -87,7 +87,7 @@ const Level4Case kLevel4[] = {
     {{"0", " 1 ", "6", "0", "5", "1"}, true},
     {{"0", "1x", "6", "0", "5", "1"}, true},
     {{"0", "01", "6", "0", "5", "1"}, true},
-    {{"-0", "2", "3", "", "1", "1"}, true},    // -0 and "" read as 0
+    {{"-0", "2", "3", "", "1", "1"}, true},  // -0 and "" read as 0
     {{"0", "-1", "6", "0", "5", "1"}, false},
     {{"0", "1.5", "6", "0", "5", "1"}, false},
     {{"0", "2", "3", "0", "5", "1"}, false},
@@ -96,9 +96,9 @@ const Level4Case kLevel4[] = {
 TEST(AnswerSetup, Level4ReadsTheKeyShape) {
   for (const Level4Case& c : kLevel4) {
     for (const int before : {0, 1, 3, 5, 6}) {
-      SCOPED_TRACE(::testing::Message() << c.key[0] << "," << c.key[1] << "," << c.key[2] << ","
-                                        << c.key[3] << "," << c.key[4] << "," << c.key[5]
-                                        << " after form " << before);
+      SCOPED_TRACE(::testing::Message()
+                   << c.key[0] << "," << c.key[1] << "," << c.key[2] << "," << c.key[3] << ","
+                   << c.key[4] << "," << c.key[5] << " after form " << before);
       AnswerWindow t(4);
       optAnswerForm_Click(t.w, before);
       // Text left in the boxes shows whether the area was arranged again.
@@ -165,8 +165,8 @@ TEST(AnswerSetup, Level4WhenTheButtonCannotTakeTheFocus) {
   EXPECT_EQ(t.focusedBox(), 1);
 }
 
-// Every problem of level 4 (a sample under the sanitizers) through "&Next": form 0 exactly when the key has a 1 in K2, K3 or
-// K5; otherwise the student's form stays.
+// Every problem of level 4 (a sample under the sanitizers) through "&Next": form 0 exactly when the
+// key has a 1 in K2, K3 or K5; otherwise the student's form stays.
 TEST(AnswerSetup, EveryProblemOfLevel4) {
   AnswerWindow t(4);
   int n = 0, reselected = 0;

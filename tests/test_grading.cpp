@@ -162,18 +162,18 @@ TEST(Grading, SignedCoefficient) {
     bool right;
   };
   const Case cases[] = {
-      {0, "3", "3", true},      {0, "3", " 3 ", true},  {0, "-3", "-3", true},
-      {0, "-3", " -3", true},   {8, "-3", "3", true},   {8, "-3", " 3", true},
-      {8, "0", "-3", true},     // "--3" reads 0
-      {8, "-3", "-3", false},   {7, "3", "3", true},    {7, "-3", "-3", false},
-      {7, "0", "-3", true},     // "+-3" reads 0
-      {7, "3", "+3", false},    // "++3" reads 0
-      {0, "3", "+3", true},     {8, "-3", "3x", true},  {8, "-0.5", ".5", true},
-      {0, "0", "", true},       {8, "0", "", true},     {7, "0", " ", true},
+      {0, "3", "3", true},    {0, "3", " 3 ", true}, {0, "-3", "-3", true},
+      {0, "-3", " -3", true}, {8, "-3", "3", true},  {8, "-3", " 3", true},
+      {8, "0", "-3", true},  // "--3" reads 0
+      {8, "-3", "-3", false}, {7, "3", "3", true},   {7, "-3", "-3", false},
+      {7, "0", "-3", true},   // "+-3" reads 0
+      {7, "3", "+3", false},  // "++3" reads 0
+      {0, "3", "+3", true},   {8, "-3", "3x", true}, {8, "-0.5", ".5", true},
+      {0, "0", "", true},     {8, "0", "", true},    {7, "0", " ", true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "form " << c.form << " K2 " << c.k2 << " typed '"
-                                      << c.typed << "'");
+    SCOPED_TRACE(::testing::Message()
+                 << "form " << c.form << " K2 " << c.k2 << " typed '" << c.typed << "'");
     Open t(5, {"0", c.k2, "5", "0", "7", "1"}, c.form);
     t.type(0, "0");
     t.type(1, c.typed);
@@ -230,7 +230,7 @@ TEST(Grading, KeyTextsAreReadAsNumbers) {
 TEST(Grading, BoxReadings) {
   // The spec's examples: 3 with blanks, 3.0, 03, 3 followed by a letter read 3; empty reads 0.
   const std::pair<const char*, bool> cases[] = {
-      {" 3 ", true}, {"3.0", true}, {"03", true}, {"3a", true}, {"\t3\t", true},
+      {" 3 ", true}, {"3.0", true}, {"03", true},  {"3a", true},         {"\t3\t", true},
       {"", false},   {"0", false},  {"-3", false}, {"3.0000001", false}, {"3 4", true},
   };
   for (const auto& [typed, right] : cases) {
@@ -257,10 +257,29 @@ TEST(Grading, BadInputInEveryBox) {
   const std::string million_zeros(1000000, '0');
   const std::string million_letters(1000000, 'x');
   const std::vector<std::string> inputs{
-      "",          "   ",           "abc",         "--3",         "3.0000001",
-      "1,000",     "\xC3\xA9" "3",  "\xEF\xBC\x93", "\xD9\xA3",    "3\xC3\xA9",
-      "-",         ".",             "+.",          "1e5",         "0x10",
-      std::string("\0" "3", 2), million_nines,   million_zeros, million_letters, million_blanks_then_5,
+      "",
+      "   ",
+      "abc",
+      "--3",
+      "3.0000001",
+      "1,000",
+      "\xC3\xA9"
+      "3",
+      "\xEF\xBC\x93",
+      "\xD9\xA3",
+      "3\xC3\xA9",
+      "-",
+      ".",
+      "+.",
+      "1e5",
+      "0x10",
+      std::string("\0"
+                  "3",
+                  2),
+      million_nines,
+      million_zeros,
+      million_letters,
+      million_blanks_then_5,
   };
   // Keys per box whose value some input reads as: 0 (most), 1, 3, 5.
   const char* keys[] = {"0", "1", "3", "5"};
@@ -289,8 +308,8 @@ TEST(Grading, BadInputInEveryBox) {
         }
         EXPECT_EQ(t.w.TotalCount, 1);
         EXPECT_EQ(t.w.RightCount, right ? 1 : 0);
-        EXPECT_EQ(t.labels(), right ? (std::array<std::string, 3>{" 1", " 1", " 100%"})
-                                    : kStartLabels);
+        EXPECT_EQ(t.labels(),
+                  right ? (std::array<std::string, 3>{" 1", " 1", " 100%"}) : kStartLabels);
       }
     }
   }
@@ -304,10 +323,20 @@ TEST(Grading, BadInputReadings) {
     const char* key;
   };
   const Case right[] = {
-      {"", "0"},          {"   ", "0"},       {"abc", "0"},        {"--3", "0"},
-      {"1,000", "1"},     {"\xC3\xA9" "3", "0"}, {"\xEF\xBC\x93", "0"}, {"1e5", "1"},
-      {"0x10", "0"},      {std::string(1000000, '0'), "0"},
-      {std::string(999999, ' ') + "5", "5"}, {"3.0000001", "3.0000001"},
+      {"", "0"},
+      {"   ", "0"},
+      {"abc", "0"},
+      {"--3", "0"},
+      {"1,000", "1"},
+      {"\xC3\xA9"
+       "3",
+       "0"},
+      {"\xEF\xBC\x93", "0"},
+      {"1e5", "1"},
+      {"0x10", "0"},
+      {std::string(1000000, '0'), "0"},
+      {std::string(999999, ' ') + "5", "5"},
+      {"3.0000001", "3.0000001"},
   };
   for (const Case& c : right) {
     SCOPED_TRACE(c.typed.substr(0, 12));
@@ -318,8 +347,8 @@ TEST(Grading, BadInputReadings) {
     t.submit();
     EXPECT_EQ(t.colours()[2], kGreen);
   }
-  const Case wrong[] = {{"--3", "3"}, {"3.0000001", "3"}, {"1,000", "1000"},
-                        {std::string(1000000, '9'), "9"}};
+  const Case wrong[] = {
+      {"--3", "3"}, {"3.0000001", "3"}, {"1,000", "1000"}, {std::string(1000000, '9'), "9"}};
   for (const Case& c : wrong) {
     SCOPED_TRACE(c.typed.substr(0, 12));
     Open t(3, {"0", "2", c.key, "0", "5", "1"}, 0);
@@ -338,8 +367,8 @@ TEST(Grading, ProblemLimitEndsTheRun) {
     bool ends;
   };
   const Case cases[] = {
-      {"20", true, true},  {"21", true, true},   {"19", true, false},
-      {"20", false, false}, {"1", true, false},  {"20.5", true, true},
+      {"20", true, true},   {"21", true, true}, {"19", true, false},
+      {"20", false, false}, {"1", true, false}, {"20.5", true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.count << (c.right ? " right" : " wrong"));
@@ -417,9 +446,9 @@ TEST(Grading, ScoreOverALongRun) {
     ASSERT_EQ(t.w.RightCount, right);
     const std::int64_t grade = 100 * right / total;  // exact floor
     ASSERT_LE(grade, 100);
-    ASSERT_EQ(t.labels(), (std::array<std::string, 3>{" " + std::to_string(right),
-                                                      " " + std::to_string(total),
-                                                      " " + std::to_string(grade) + "%"}));
+    ASSERT_EQ(t.labels(),
+              (std::array<std::string, 3>{" " + std::to_string(right), " " + std::to_string(total),
+                                          " " + std::to_string(grade) + "%"}));
   }
 }
 
@@ -430,9 +459,9 @@ TEST(Grading, GradeNeverRoundsUp) {
     const char* want;
   };
   const Case cases[] = {
-      {0, 2, " 33%"},        {1, 2, " 66%"},          {198, 199, " 99%"},
-      {0, 0, " 100%"},       {6, 8, " 77%"},          {99998, 99999, " 99%"},
-      {28, 99, " 29%"},      {56, 99, " 57%"},        {2147483646, 2147483646, " 100%"},
+      {0, 2, " 33%"},   {1, 2, " 66%"},   {198, 199, " 99%"},
+      {0, 0, " 100%"},  {6, 8, " 77%"},   {99998, 99999, " 99%"},
+      {28, 99, " 29%"}, {56, 99, " 57%"}, {2147483646, 2147483646, " 100%"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.want);
