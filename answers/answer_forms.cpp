@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Part 2.1: the fifteen answer forms, ShowHideEntry and the answer boxes' focus handler.
+// The fifteen answer forms, ShowHideEntry and the answer boxes' focus handler.
 #include "answers/answer_forms.h"
 
 #include <array>
@@ -25,7 +25,7 @@ struct BoxRule {
   const char* text;  // the fixed text of a Hidden or Filled box; "" for a Shown one
 };
 
-// One row of the boxes/radical/bar table of Part 2.1.
+// One row of the boxes/radical/bar table.
 struct Row {
   std::array<BoxRule, 4> boxes;
   const char* sign;   // caption of lblAdd(4)
@@ -95,7 +95,7 @@ double HalfBar(const MainWindow& w) {
   return (w.form("lneViniculum").x1 + static_cast<double>(w.BarHomeX2)) / 2.0;
 }
 
-// The positions table of Part 2.1. Sizes and current positions are read at the moment of use.
+// The positions table. Sizes and current positions are read at the moment of use.
 void ApplyPositions(MainWindow& w, int form) {
   Form& f = w.form;
   const auto sign_left = [&] { return static_cast<double>(f("lblAdd", 4).left); };

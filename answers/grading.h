@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Part 2.2: grading a submitted answer, and the score.
+// Grading a submitted answer, and the score.
 #pragma once
 
 namespace tovimel {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Part 1.3: the answer form for a new problem, and the focus into its first box.
+// The answer form for a new problem, and the focus into its first box.
 #include "engine/answer_setup.h"
 
 #include "answers/answer_forms.h"
@@ -56,7 +56,7 @@ void SetupAnswers(MainWindow& w) {
 void pickAnswerSlot(MainWindow& w) {
   for (int k = 0; k < 4; ++k) {
     if (!w.form("txtAnswer", k).visible) continue;
-    // Giving a box the focus runs its focus handler (Part 1.3). The form model runs no handler
+    // Giving a box the focus runs its focus handler. The form model runs no handler
     // for the control that already holds the focus, so run it here: form 6's "1" is selected
     // even when box 1 kept the focus through the change of form.
     if (w.form.hasFocus("txtAnswer", k)) {
@@ -66,7 +66,7 @@ void pickAnswerSlot(MainWindow& w) {
     }
     return;
   }
-  // No box visible: the focus stays where it is (Part 1.3 leaves this to the implementer).
+  // No box visible: the focus stays where it is.
 }
 
 }  // namespace tovimel

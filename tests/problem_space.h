@@ -39,7 +39,7 @@ struct PositionDraws {
   std::array<std::pair<int, int>, 3> ranges;  // exponents of 2, 3, 5
 };
 
-// The draws of each level, in the order the generator makes them (Part 1.2).
+// The draws of each level, in the order the generator makes them.
 inline std::vector<PositionDraws> LevelDraws(int level) {
   switch (level) {
     case 1:

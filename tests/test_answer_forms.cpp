@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Part 2.1: the fifteen answer forms, ShowHideEntry and the answer boxes' focus handler.
+// The fifteen answer forms, ShowHideEntry and the answer boxes' focus handler.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -30,7 +30,7 @@ struct Key {
   std::int64_t k1, k2, k3, k5;
 };
 
-// What a form asks of the answer, independent of the code under test (Part 2.1's table).
+// What a form asks of the answer, independent of the code under test.
 struct Shape {
   bool box0, box1, box2, box3;  // shown (typed) boxes; form 6's box 1 counts as typed
   char sign;                    // ' ', '+', '-'
@@ -256,7 +256,7 @@ TEST(AnswerProperty, Level5) {
   RunLevel(5);
 }
 
-// The checker's own table agrees with Part 2.1's forms as built.
+// The checker's own table agrees with the forms as built.
 TEST(AnswerProperty, ShapesMatchTheForms) {
   for (int form = 0; form < 15; ++form) {
     AnswerWindow t(5);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Part 1.3: SetupAnswers and pickAnswerSlot.
+// SetupAnswers and pickAnswerSlot.
 #include <gtest/gtest.h>
 
 #include <array>

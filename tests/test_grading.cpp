@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Part 2.2: grading and the score.
+// Grading and the score.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -228,7 +228,7 @@ TEST(Grading, KeyTextsAreReadAsNumbers) {
 }
 
 TEST(Grading, BoxReadings) {
-  // The spec's examples: 3 with blanks, 3.0, 03, 3 followed by a letter read 3; empty reads 0.
+  // 3 with blanks, 3.0, 03, 3 followed by a letter read 3; empty reads 0.
   const std::pair<const char*, bool> cases[] = {
       {" 3 ", true}, {"3.0", true}, {"03", true},  {"3a", true},         {"\t3\t", true},
       {"", false},   {"0", false},  {"-3", false}, {"3.0000001", false}, {"3 4", true},
