@@ -1,7 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "session/session.h"
 
+#include <bit>
+#include <chrono>
+#include <cstdint>
+
+#include "answers/answer_forms.h"
+#include "engine/generator.h"
+#include "session/clock.h"
+#include "session/level.h"
+#include "session/teacher_code.h"
+
 namespace tovimel {
+namespace {
+
+constexpr int kAnswerForms = 15;
+constexpr int kAnswerBoxes = 4;
+
+std::uint64_t Mix(std::uint64_t x) {
+  x += 0x9e3779b97f4a7c15ULL;
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+  return x ^ (x >> 31);
+}
+
+}  // namespace
 
 void shutdown(MainWindow& w) {
   Form& f = w.form;
@@ -18,20 +41,118 @@ void shutdown(MainWindow& w) {
 }
 
 Session::Session(RandomSource& random, TimeSource& time, Printer& printer, Process& process)
-    : window_(random), time_(time), printer_(printer), process_(process) {}
+    : window_(random), time_(time), printer_(printer), process_(process) {
+  Form& f = window_.form;
+  f.onClick("cmdStart", -1, [this] { start(); });
+  f.onClick("cmdNew", -1, [this] { next(); });
+  f.onClick("cmdSubmit", -1, [this] { submit(); });
+  f.onClick("cmdExit", -1, [this] { exit(); });
+  f.onClick("cmdPrintIt", -1, [this] { print(); });
+  f.onClick("lblPeriod", -1, [this] { keyReveal(); });
+  for (int i = 0; i < kAnswerForms; ++i)
+    f.onClick("optAnswerForm", i, [this, i] { answerForm(i); });
+  // A box taking the focus after the window is gone must not touch it.
+  for (int k = 0; k < kAnswerBoxes; ++k) {
+    f.onFocus("txtAnswer", k, [this, k] {
+      if (alive()) txtAnswer_GotFocus(window_, k);
+    });
+  }
+  f.onTimer("timOverAll", [this] { tick(); });
+  f.onChange("vsbLevel", -1, [this] { levelChange(); });
+  f.onClose([this] { exit(); });
+}
 
 MainState Session::state() const {
-  return MainState::SigningIn;
+  const Form& f = window_.form;
+  if (!f.window().props.enabled) return MainState::SigningIn;
+  if (!started_) return MainState::Ready;
+  if (f("cmdPrintIt").visible) return MainState::RunEnded;
+  if (f("cmdSubmit").enabled) return MainState::ProblemOpen;
+  return MainState::ProblemSolved;
 }
-void Session::load() {}
-void Session::start() {}
-void Session::next() {}
-void Session::submit() {}
-void Session::exit() {}
-void Session::tick() {}
-void Session::print() {}
-void Session::levelChange() {}
-void Session::keyReveal() {}
-void Session::answerForm(int) {}
+
+void Session::load() {
+  if (loaded_ || closed_) return;
+  loaded_ = true;
+  // Seconds since midnight alone repeat within a second; the steady clock's ticks do not.
+  const auto seconds =
+      std::bit_cast<std::uint32_t>(static_cast<float>(time_.secondsSinceMidnight()));
+  const auto ticks =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  window_.random.seed(Mix(seconds ^ Mix(ticks)));
+  window_.Primes = {0, 2, 3, 5};
+  window_.ProblemLimit = 20;
+  window_.captureHomes();
+  vsbLevel_Change(window_);
+  applied_level_ = window_.level();
+  window_.ClockSeconds = 0;
+  window_.ClockMinutes = 0;
+}
+
+void Session::start() {
+  if (!alive() || state() != MainState::Ready) return;
+  started_ = true;
+  Form& f = window_.form;
+  f.setVisible("fraLevel", -1, false);
+  f.setEnabled("cmdStart", -1, false);
+  f.setEnabled("cmdSubmit", -1, true);
+  cmdNew_Click(window_);
+  f.setEnabled("timOverAll", -1, true);
+}
+
+void Session::next() {
+  if (!alive() || state() != MainState::ProblemSolved) return;
+  cmdNew_Click(window_);
+}
+
+void Session::submit() {
+  if (!alive() || state() != MainState::ProblemOpen) return;
+  // GRADING: cmdSubmit_Click(window_) from answers/grading.h, once it lands.
+}
+
+void Session::exit() {
+  // While signing in the main window is out of reach; only the sign-in's "Exit" ends the program.
+  if (!alive() || state() == MainState::SigningIn) return;
+  closed_ = true;
+  window_.form.setVisible(window_.form.name(), -1, false);
+  process_.quit();
+}
+
+void Session::tick() {
+  if (!alive() || !window_.form("timOverAll").enabled) return;
+  timOverAll_Timer(window_);
+}
+
+void Session::print() {
+  if (!alive() || state() != MainState::RunEnded) return;
+  printer_.printWindow(window_.form);
+}
+
+void Session::levelChange() {
+  if (!loaded_ || closed_) return;
+  if (state() != MainState::Ready) {
+    // The scroll bar was moved where the level is fixed: put it back, so that the next problem
+    // is not made for a level the window does not show.
+    if (window_.level() != applied_level_) window_.form.setValue("vsbLevel", -1, applied_level_);
+    return;
+  }
+  applied_level_ = window_.level();
+  vsbLevel_Change(window_);
+}
+
+void Session::keyReveal() {
+  if (!alive() || state() == MainState::SigningIn) return;
+  if (window_.form("lblPeriod").text == kTeacherCode) window_.form.setVisible("fraKey", -1, true);
+}
+
+void Session::answerForm(int index) {
+  if (!alive() || index < 0 || index >= kAnswerForms) return;
+  if (!window_.form.operable(window_.form.control("optAnswerForm", index))) return;
+  optAnswerForm_Click(window_, index);
+}
+
+void Session::halt() {
+  closed_ = true;
+}
 
 }  // namespace tovimel

@@ -40,11 +40,22 @@ class Session {
   void keyReveal();
   void answerForm(int index);
 
+  // The process is ending without closing this window: no handler of it runs any more.
+  void halt();
+  // Unloaded by Exit or a close request, or halted.
+  bool closed() const { return closed_; }
+
  private:
+  bool alive() const { return loaded_ && !closed_; }
+
   MainWindow window_;
   TimeSource& time_;
   Printer& printer_;
   Process& process_;
+  bool loaded_ = false;
+  bool started_ = false;
+  bool closed_ = false;
+  int applied_level_ = 1;  // the level the window shows, to undo a change it does not accept
 };
 
 }  // namespace tovimel

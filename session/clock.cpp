@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "session/clock.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "engine/numbers.h"
+#include "session/main_window.h"
+
+namespace tovimel {
+namespace {
+
+std::string TwoDigits(int value) {
+  std::string text = NumberText(value);
+  if (text.size() == 1) text.insert(0, "0");
+  return text;
+}
+
+}  // namespace
+
+std::string ClockText(int minutes, int seconds) {
+  return TwoDigits(minutes) + ":" + TwoDigits(seconds);
+}
+
+void timOverAll_Timer(MainWindow& w) {
+  int seconds = w.ClockSeconds + 1;
+  int minutes = w.ClockMinutes;
+  if (seconds >= 60) {
+    if (minutes < std::numeric_limits<std::int16_t>::max()) {
+      seconds = 0;
+      ++minutes;
+    } else {
+      seconds = 59;  // the minutes cannot count further; the clock holds rather than wrap
+    }
+  }
+  w.ClockSeconds = static_cast<std::int16_t>(seconds);
+  w.ClockMinutes = static_cast<std::int16_t>(minutes);
+  w.form.setText("clock", -1, ClockText(minutes, seconds));
+}
+
+}  // namespace tovimel
