@@ -19,6 +19,8 @@ class SignIn {
   const Form& form() const { return form_; }
   // Closed by "OK" (the main window goes on) or ended by "Exit".
   bool unloaded() const { return unloaded_; }
+  // The program was ended from here ("Exit", or a close before "OK").
+  bool ended() const { return ended_; }
 
   // The Load handler: loads the main window, disables it and shows it.
   void load();
@@ -32,11 +34,15 @@ class SignIn {
   void closeRequested();
 
  private:
+  void endProgram();
+
   Form form_;
   Session& main_;
   TimeSource& time_;
   Process& process_;
+  bool loaded_ = false;
   bool unloaded_ = false;
+  bool ended_ = false;
 };
 
 }  // namespace tovimel
