@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "answers/answer_forms.h"
+#include "answers/grading.h"
 #include "engine/generator.h"
 #include "session/clock.h"
 #include "session/level.h"
@@ -49,8 +50,11 @@ Session::Session(RandomSource& random, TimeSource& time, Printer& printer, Proce
   f.onClick("cmdExit", -1, [this] { exit(); });
   f.onClick("cmdPrintIt", -1, [this] { print(); });
   f.onClick("lblPeriod", -1, [this] { keyReveal(); });
-  for (int i = 0; i < kAnswerForms; ++i)
+  // An option button that takes the focus is selected as by a click, under the same checks.
+  for (int i = 0; i < kAnswerForms; ++i) {
     f.onClick("optAnswerForm", i, [this, i] { answerForm(i); });
+    f.onFocus("optAnswerForm", i, [this, i] { answerForm(i); });
+  }
   // A box taking the focus after the window is gone must not touch it.
   for (int k = 0; k < kAnswerBoxes; ++k) {
     f.onFocus("txtAnswer", k, [this, k] {
@@ -107,7 +111,7 @@ void Session::next() {
 
 void Session::submit() {
   if (!alive() || state() != MainState::ProblemOpen) return;
-  // GRADING: cmdSubmit_Click(window_) from answers/grading.h, once it lands.
+  cmdSubmit_Click(window_);
 }
 
 void Session::exit() {
