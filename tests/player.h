@@ -105,9 +105,11 @@ inline void ExpectState(Session& s, MainState want, const std::string& where) {
   EXPECT_TRUE(f("cmdStart").visible);
   EXPECT_EQ(f("cmdStart").enabled, before);
   EXPECT_EQ(f("cmdSubmit").visible, !ended);
-  EXPECT_EQ(f("cmdSubmit").enabled, open);
   EXPECT_EQ(f("cmdNew").visible, !ended);
-  EXPECT_EQ(f("cmdNew").enabled, solved);
+  if (!ended) {  // at the end they are only hidden: Next stays enabled from the last answer
+    EXPECT_EQ(f("cmdSubmit").enabled, open);
+    EXPECT_EQ(f("cmdNew").enabled, solved);
+  }
   if (solved) {
     EXPECT_TRUE(f.hasFocus("cmdNew"));
   }
@@ -120,9 +122,6 @@ inline void ExpectState(Session& s, MainState want, const std::string& where) {
   EXPECT_EQ(f("lblTitle").visible, ended);
   EXPECT_EQ(f("fraProb").visible, !ended);
   EXPECT_EQ(f("fraAnswer").visible, !ended);
-  if (ended) {
-    EXPECT_FALSE(f("fraKey").visible);
-  }
   EXPECT_EQ(f.window().props.back, ended ? std::optional<Rgb>(kWhite) : std::nullopt);
 }
 
@@ -228,6 +227,7 @@ inline void ExpectNothingRuns(Program& p) {
   p.signin.ok();
   p.signin.flash();
   p.signin.exit();
+  p.main().focus("optAnswerForm", 2);
   p.main().setText("txtAnswer", 1, "5");
   p.main().focus("txtAnswer", 1);
   EXPECT_EQ(p.main()("txtAnswer", 1).sel_length, 0);  // its focus handler did not run

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes.h"
+#include "player.h"
+#include "session/teacher_code.h"
+
+namespace tovimel {
+namespace {
+
+using testing::Diff;
+using testing::Observe;
+using testing::Program;
+using testing::Snap;
+
+const std::string kCode(kTeacherCode);
+
+struct Started : Program {
+  explicit Started(const std::string& period = "3") {
+    signin.load();
+    in().setText("txtPeriod", -1, period);
+    in().setText("txtID", -1, "7");
+    in().setText("txtName", -1, "Doe");
+    in().setText("txtTeacher", -1, "Smith");
+    in().click("cmdOk");
+  }
+  void toState(MainState want) {
+    if (want == MainState::Ready) return;
+    main().click("cmdStart");
+    for (int n = 1; want != MainState::ProblemOpen && n <= 20; ++n) {
+      if (n > 1) main().click("cmdNew");
+      testing::Answer(main(), true);
+      if (want == MainState::ProblemSolved) break;
+    }
+  }
+};
+
+TEST(SessionLoad, PreparesTheWindowOnce) {
+  Program p;
+  p.session.load();
+  const MainWindow& w = p.window();
+  EXPECT_EQ(w.Primes, (std::array<std::int32_t, 4>{0, 2, 3, 5}));
+  EXPECT_EQ(w.ProblemLimit, 20);
+  EXPECT_EQ(w.AnswerBoxHome, (std::array<std::int32_t, 4>{195, 1845, 3510, 1845}));
+  EXPECT_EQ(w.RadicalHome, 3000);
+  EXPECT_EQ(w.BarHomeX1, 90);
+  EXPECT_EQ(w.BarHomeX2, 4620);
+  EXPECT_EQ(w.ClockSeconds + w.ClockMinutes, 0);
+  EXPECT_EQ(p.main()("lblLevelShow").text, "Level 1");
+  EXPECT_FALSE(p.main()("lblProb", 1).visible);
+  EXPECT_FALSE(p.main()("timOverAll").enabled);
+  ASSERT_EQ(p.random.seeds.size(), 1u);
+
+  const auto before = Snap(p.main());
+  p.session.load();
+  EXPECT_EQ(Diff(before, Snap(p.main())), "");
+  EXPECT_EQ(p.random.seeds.size(), 1u);
+}
+
+TEST(SessionLoad, TwoStartsInTheSameSecondSeedDifferently) {
+  Program a, b;
+  a.session.load();
+  b.session.load();
+  ASSERT_EQ(a.time.seconds, b.time.seconds);
+  EXPECT_NE(a.random.seeds.at(0), b.random.seeds.at(0));
+}
+
+TEST(SessionKeyReveal, OnlyTheExactCodeShowsTheKey) {
+  struct Case {
+    std::string period;
+    bool shows;
+  };
+  const Case cases[] = {{kCode, true},          {kCode + " ", false}, {" " + kCode, false},
+                        {kCode + kCode, false}, {kCode + "1", false}, {"18", false}};
+  for (const Case& c : cases) {
+    Started p(c.period);  // the other fields make any period enough to sign in
+    ASSERT_EQ(p.session.state(), MainState::Ready) << c.period;
+    EXPECT_TRUE(p.main().click("lblPeriod"));
+    EXPECT_EQ(p.main()("fraKey").visible, c.shows) << "'" << c.period << "'";
+  }
+}
+
+TEST(SessionGuards, EachStateRefusesWhatItDoesNotOffer) {
+  struct Case {
+    MainState state;
+    std::vector<std::string> refused;
+  };
+  const Case cases[] = {
+      {MainState::Ready, {"Next", "Submit", "Print", "Tick", "HiddenForm", "NoSuchForm"}},
+      {MainState::ProblemOpen, {"Start", "Next", "Print", "Level", "HiddenForm", "NoSuchForm"}},
+      {MainState::ProblemSolved, {"Start", "Submit", "Print", "Level", "HiddenForm", "NoSuchForm"}},
+      {MainState::RunEnded,
+       {"Start", "Next", "Submit", "Tick", "Level", "Form", "HiddenForm", "NoSuchForm"}},
+  };
+  for (const Case& c : cases) {
+    for (const std::string& name : c.refused) {
+      SCOPED_TRACE(name);
+      Started p;
+      p.toState(c.state);
+      ASSERT_EQ(p.session.state(), c.state);
+      const auto before = Observe(p);
+      for (const auto& poke : testing::Pokes()) {
+        if (name == poke.name) poke.run(p);
+      }
+      EXPECT_EQ(Diff(before.window, Observe(p).window), "");
+      EXPECT_TRUE(before == Observe(p));
+    }
+  }
+}
+
+TEST(SessionGuards, SigningInRefusesEverything) {
+  Program p;
+  p.signin.load();
+  p.in().setText("txtPeriod", -1, kCode);
+  const auto before = Observe(p);
+  for (const auto& poke : testing::Pokes()) poke.run(p);
+  // The model lets the focus onto a disabled window; the option's handler must still refuse.
+  p.main().focus("optAnswerForm", 0);
+  auto after = Observe(p);
+  after.window.focus = before.window.focus;
+  EXPECT_EQ(Diff(before.window, after.window), "");
+  EXPECT_TRUE(before == after);
+  EXPECT_EQ(p.session.state(), MainState::SigningIn);
+}
+
+TEST(SessionExit, UnloadsTheWindowFromEveryStateAfterSignIn) {
+  for (MainState state :
+       {MainState::Ready, MainState::ProblemOpen, MainState::ProblemSolved, MainState::RunEnded}) {
+    for (bool by_close : {false, true}) {
+      Started p;
+      p.toState(state);
+      ASSERT_EQ(p.session.state(), state);
+      if (by_close) {
+        p.main().requestClose();
+      } else {
+        ASSERT_TRUE(p.main().click("cmdExit"));
+      }
+      EXPECT_EQ(p.process.quits, 1);
+      EXPECT_EQ(p.process.ended, 0);
+      EXPECT_FALSE(p.main().window().props.visible);
+      testing::ExpectNothingRuns(p);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tovimel
