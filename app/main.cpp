@@ -1,7 +1,39 @@
 // SPDX-License-Identifier: MIT
-#include <cstdio>
+// Tovimel: the sign-in window over the practice window.
+#include <QApplication>
 
-int main() {
-  std::puts("Tovimel: the windows are not built yet; run scripts/test to exercise the logic.");
-  return 0;
+#include "engine/random.h"
+#include "session/session.h"
+#include "signin/signin.h"
+#include "ui/qt/binding.h"
+#include "ui/qt/look.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/services.h"
+
+int main(int argc, char** argv) {
+  using namespace tovimel;
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tovimel"));
+  QApplication::setApplicationVersion(QStringLiteral("3.1"));
+  QApplication::setDesktopFileName(QStringLiteral("tovimel"));
+  // The model ends the program (Exit, or the practice window's close box), not Qt.
+  QApplication::setQuitOnLastWindowClosed(false);
+  InstallFontSubstitutes();
+  QApplication::setFont(DefaultFont());
+  QApplication::setWindowIcon(RadicalIcon());
+
+  MersenneSource random;
+  QtTime time;
+  QtPrinter printer;
+  QtProcess process;
+  Session session(random, time, printer, process);
+  SignIn sign_in(session, time, process);
+  WindowBinding practice(session.form(), WindowBinding::Frame::Titled);
+  WindowBinding start(sign_in.form(), WindowBinding::Frame::Borderless);
+  start.stayAbove(practice);
+
+  sign_in.load();
+  practice.show();
+  start.show();
+  return QApplication::exec();
 }

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "tests/qt/fakes.h"
+
+int main(int argc, char** argv) {
+  // Listing the tests happens at build time, where there may be no display at all.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  tovimel::testing::SetUpApplication();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

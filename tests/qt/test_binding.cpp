@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: MIT
+// The binding on bare windows of the model, with handlers the tests install.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <map>
+
+#include "tests/qt/fidelity.h"
+#include "ui/layouts.h"
+#include "ui/qt/binding.h"
+#include "ui/qt/ticker.h"
+
+namespace tovimel {
+namespace {
+
+using testing::ExpectWidgetsMatchModel;
+
+// Counts the events of chosen types that reach one widget.
+class EventCounter final : public QObject {
+ public:
+  explicit EventCounter(QObject* target) { target->installEventFilter(this); }
+  std::map<QEvent::Type, int> seen;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    ++seen[e->type()];
+    return false;
+  }
+};
+
+template <class W>
+W* Get(const WindowBinding& b, const char* name, int index = -1) {
+  auto* w = qobject_cast<W*>(b.widget(name, index));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+bool ShowActive(const WindowBinding& b) {
+  b.window()->show();
+  b.window()->activateWindow();
+  return QTest::qWaitForWindowActive(b.window());
+}
+
+TEST(Binding, EveryControlOfBothLayoutsHasItsWidgetAsTheModelSays) {
+  Form main(MainWindowLayout());
+  Form sign_in(SignInLayout());
+  WindowBinding a(main, WindowBinding::Frame::Titled);
+  WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+  ExpectWidgetsMatchModel(a);
+  ExpectWidgetsMatchModel(b);
+  EXPECT_TRUE(b.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(b.window()->palette().color(QPalette::Window), QColor(255, 255, 192));
+  EXPECT_EQ(WindowBinding::WindowOf(main), a.window());
+}
+
+TEST(Binding, AChangeReachesItsWidgetOnceAndTouchesNothingElse) {
+  Form f(MainWindowLayout());
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  ASSERT_TRUE(ShowActive(b));
+  QWidget* exit = b.widget("cmdExit");
+  EventCounter events(exit);
+  f.setLeft("cmdExit", -1, 1500);
+  f.setLeft("cmdExit", -1, 1500);
+  EXPECT_EQ(events.seen[QEvent::Move], 1);
+  EXPECT_EQ(exit->x(), 100);
+  f.setEnabled("cmdExit", -1, false);
+  EXPECT_EQ(events.seen[QEvent::EnabledChange], 1);
+  f.setText("cmdExit", -1, "Quit");
+  f.setBack("cmdExit", -1, Rgb{1, 2, 3});
+  EXPECT_EQ(events.seen[QEvent::PaletteChange], 1);
+  EXPECT_EQ(events.seen[QEvent::Move], 1);
+  EXPECT_EQ(events.seen[QEvent::EnabledChange], 1);
+  ExpectWidgetsMatchModel(b);
+}
+
+TEST(Binding, FontsResolveToTheMappedDebianFamiliesAtPixelSizes) {
+  Form f(MainWindowLayout());
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  const struct {
+    const char* control;
+    const char* family;
+    int pixels;
+    bool bold;
+  } rows[] = {
+      {"Label4", "Liberation Sans", 11, false},
+      {"lblProbCount", "Liberation Sans Narrow", 29, true},
+      {"lblRight", "Liberation Sans", 24, true},
+      {"clock", "Liberation Sans", 32, true},
+      {"lblPeriod", "Liberation Serif", 21, true},
+      {"lblTitle", "PT Sans", 48, false},
+      {"lblLevel", "Liberation Sans", 18, true},
+      {"cmdStart", "Liberation Sans", 11, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.control);
+    const QFontInfo info(b.widget(row.control)->font());
+    EXPECT_EQ(info.family(), row.family);
+    EXPECT_EQ(info.pixelSize(), row.pixels);
+    EXPECT_EQ(info.bold(), row.bold);
+  }
+}
+
+TEST(Binding, TypingReachesTheModelWithoutEchoMovingTheCaret) {
+  Form f(SignInLayout());
+  std::vector<std::string> changes;
+  f.onChange("txtName", -1, [&] { changes.push_back(f("txtName").text); });
+  WindowBinding b(f, WindowBinding::Frame::Borderless);
+  ASSERT_TRUE(ShowActive(b));
+  auto* name = Get<QLineEdit>(b, "txtName");
+  name->setFocus();
+  QTest::keyClicks(name, "Lee");
+  QTest::keyClick(name, Qt::Key_Home);
+  QTest::keyClicks(name, "M");
+  QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("ü"), Qt::NoModifier);
+  EXPECT_EQ(f("txtName").text, "MüLee");
+  EXPECT_EQ(name->text(), "MüLee");
+  EXPECT_EQ(name->cursorPosition(), 2);  // not thrown to the end by the model's notice
+  EXPECT_EQ(f("txtName").sel_start, 3);  // UTF-8 bytes
+  EXPECT_EQ(changes, (std::vector<std::string>{"L", "Le", "Lee", "MLee", "MüLee"}));
+  // A handler's own rewrite reaches the box.
+  f.onChange("txtName", -1, [&] { f.setText("txtName", -1, "x"); });
+  QTest::keyClick(name, Qt::Key_Backspace);
+  EXPECT_EQ(name->text(), "x");
+}
+
+TEST(Binding, ModelFocusSelectsTheBoxSoTypingReplacesIt) {
+  Form f(MainWindowLayout());
+  for (int k = 0; k < 4; ++k) {
+    f.onFocus("txtAnswer", k, [&f, k] {
+      f.setSelection("txtAnswer", k, 0, static_cast<int>(f("txtAnswer", k).text.size()));
+    });
+  }
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  ASSERT_TRUE(ShowActive(b));
+  f.setText("txtAnswer", 1, "42");
+  f.focus("txtAnswer", 1);
+  auto* box = Get<QLineEdit>(b, "txtAnswer", 1);
+  EXPECT_EQ(QApplication::focusWidget(), box);
+  EXPECT_EQ(box->selectedText(), "42");
+  QTest::keyClicks(box, "7");
+  EXPECT_EQ(f("txtAnswer", 1).text, "7");
+  // Tab is a user's move: the model hears it and skips what is hidden.
+  f.setVisible("txtAnswer", 2, false);
+  QTest::keyClick(box, Qt::Key_Tab);
+  EXPECT_TRUE(f.hasFocus("txtAnswer", 3));
+  EXPECT_EQ(QApplication::focusWidget(), b.widget("txtAnswer", 3));
+  // Nobody has the focus in the model: nor on screen.
+  f.setVisible("txtAnswer", 3, false);
+  EXPECT_EQ(f.focused(), nullptr);
+  EXPECT_EQ(b.window()->focusWidget(), nullptr);
+}
+
+TEST(Binding, OptionButtonsFollowTheModelsClickHandler) {
+  Form f(MainWindowLayout());
+  std::vector<int> clicks;
+  for (int i = 0; i < 15; ++i) {
+    f.onClick("optAnswerForm", i, [&f, &clicks, i] {
+      clicks.push_back(i);
+      if (i != 6) f.select("optAnswerForm", i);  // form 6 refuses, to show who decides
+      f.focus("txtAnswer", 1);
+    });
+  }
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  ASSERT_TRUE(ShowActive(b));
+  auto* opt1 = Get<QRadioButton>(b, "optAnswerForm", 1);
+  QTest::mouseClick(opt1, Qt::LeftButton);
+  EXPECT_EQ(clicks, std::vector<int>{1});
+  EXPECT_TRUE(f("optAnswerForm", 1).selected);
+  EXPECT_TRUE(opt1->isChecked());
+  EXPECT_FALSE(Get<QRadioButton>(b, "optAnswerForm", 3)->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), b.widget("txtAnswer", 1));
+
+  // The model keeps form 1: the toolkit's own check of button 6 is undone.
+  QTest::mouseClick(b.widget("optAnswerForm", 6), Qt::LeftButton);
+  EXPECT_EQ(clicks, (std::vector<int>{1, 6}));
+  EXPECT_TRUE(opt1->isChecked());
+  EXPECT_FALSE(Get<QRadioButton>(b, "optAnswerForm", 6)->isChecked());
+
+  // An arrow key moves the choice as a click does; the model's focus goes back to the box
+  // although it was already there (no notice), and the screen follows.
+  opt1->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(f.hasFocus("txtAnswer", 1));  // passing over a button is not choosing it
+  QTest::keyClick(opt1, Qt::Key_Right);
+  EXPECT_EQ(clicks, (std::vector<int>{1, 6, 2}));
+  EXPECT_TRUE(f("optAnswerForm", 2).selected);
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return QApplication::focusWidget() == b.widget("txtAnswer", 1); }));
+  ExpectWidgetsMatchModel(b);
+}
+
+TEST(Binding, ScrollBarValuesGoBothWays) {
+  Form f(MainWindowLayout());
+  std::vector<int> seen;
+  f.onChange("vsbLevel", -1, [&] { seen.push_back(f("vsbLevel").value); });
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  ASSERT_TRUE(ShowActive(b));
+  auto* bar = Get<QScrollBar>(b, "vsbLevel");
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(seen, (std::vector<int>{2, 3}));
+  f.setValue("vsbLevel", -1, 5);
+  EXPECT_EQ(bar->value(), 5);
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // already at the end
+  EXPECT_EQ(seen, (std::vector<int>{2, 3, 5}));
+}
+
+TEST(Binding, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
+  Form f(SignInLayout());
+  int ok = 0, exit = 0;
+  f.onClick("cmdOk", -1, [&] { ++ok; });
+  f.onClick("cmdExit", -1, [&] { ++exit; });
+  WindowBinding b(f, WindowBinding::Frame::Borderless);
+  ASSERT_TRUE(ShowActive(b));
+  QWidget* period = b.widget("txtPeriod");
+  period->setFocus();
+  QTest::keyClick(period, Qt::Key_Return);
+  EXPECT_EQ(ok, 0);
+  f.setEnabled("cmdOk", -1, true);
+  QTest::keyClick(period, Qt::Key_Return);
+  QTest::keyClick(period, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(ok, 2);
+  // A focused button takes Enter for itself.
+  QWidget* exit_button = b.widget("cmdExit");
+  exit_button->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(exit_button, Qt::Key_Return);
+  EXPECT_EQ(ok, 2);
+  EXPECT_EQ(exit, 1);
+}
+
+TEST(Binding, AccessKeysClickTheirButtonsAndCloseAsksTheModel) {
+  Form f(MainWindowLayout());
+  int exits = 0, closes = 0;
+  f.onClick("cmdExit", -1, [&] { ++exits; });
+  f.onClose([&] { ++closes; });
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  ASSERT_TRUE(ShowActive(b));
+  QTest::keyClick(b.window(), Qt::Key_X, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return exits == 1; }));
+  f.setEnabled("cmdExit", -1, false);
+  QTest::keyClick(b.window(), Qt::Key_X, Qt::AltModifier);
+  QTest::qWait(150);
+  EXPECT_EQ(exits, 1);
+  b.window()->close();
+  EXPECT_EQ(closes, 1);
+  EXPECT_TRUE(b.window()->isVisible());  // only the model may close it
+}
+
+TEST(Binding, AutoSizeLabelsTakeTheirTextsMeasuredSize) {
+  Form f(MainWindowLayout());
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  const int narrow = f("lblProb", 1).width;
+  f.setText("lblProb", 1, "1234");
+  EXPECT_GT(f("lblProb", 1).width, narrow);
+  EXPECT_EQ(f("lblProb", 1).width % 15, 0);
+  EXPECT_EQ(b.widget("lblProb", 1)->geometry(), PxRect(f("lblProb", 1)));
+  f.setText("lblProb", 1, "1");
+  EXPECT_LT(f("lblProb", 1).width, narrow + 1);
+}
+
+TEST(Binding, LinesFollowTheirEndPointsToTheHalfTwip) {
+  Form f(MainWindowLayout());
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  f.set("lneViniculum", -1, [](Props& p) { p.x2 = 2355.5; });
+  const auto* line = Get<LineWidget>(b, "lneViniculum");
+  EXPECT_DOUBLE_EQ(line->line().x2(), 2355.5 / 15);
+  EXPECT_DOUBLE_EQ(line->line().x1(), 6);
+  EXPECT_LE(line->x(), 6 - 1);
+  EXPECT_GE(line->geometry().right(), 2355.5 / 15 + 1);
+}
+
+TEST(Binding, TimersRunExactlyWhileEnabled) {
+  Form f(MainWindowLayout());
+  int ticks = 0;
+  f.onTimer("timOverAll", [&] { ++ticks; });
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  Ticker* t = b.timer("timOverAll");
+  EXPECT_FALSE(t->isRunning());
+  f.setEnabled("timOverAll", -1, true);
+  EXPECT_TRUE(t->isRunning());
+  emit t->ticked();
+  EXPECT_EQ(ticks, 1);
+  f.setEnabled("timOverAll", -1, false);
+  EXPECT_FALSE(t->isRunning());
+}
+
+TEST(Binding, ClickableLabelsReportClicks) {
+  Form f(MainWindowLayout());
+  int clicks = 0;
+  f.onClick("lblPeriod", -1, [&] { ++clicks; });
+  f.onClick("lblID", -1, [&] { ++clicks; });
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  ASSERT_TRUE(ShowActive(b));
+  QTest::mouseClick(b.widget("lblPeriod"), Qt::LeftButton);
+  QTest::mouseClick(b.widget("lblID"), Qt::LeftButton);  // no Click handler in the layout
+  EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace tovimel

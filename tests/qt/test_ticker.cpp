@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "ui/qt/ticker.h"
+
+namespace tovimel {
+namespace {
+
+// Wakes every time `late` ms after the tick fell due, as a busy event loop does.
+std::int64_t RunFor(TickSchedule& s, std::int64_t until, int late) {
+  std::int64_t now = 0;
+  while (true) {
+    now += s.wait(now) + late;
+    if (now > until) break;
+    s.take(now);
+  }
+  return s.delivered();
+}
+
+TEST(TickSchedule, LateWakeUpsDoNotAddUpOverTenMinutes) {
+  for (int late : {0, 1, 15, 120, 990}) {
+    SCOPED_TRACE(late);
+    TickSchedule s;
+    s.start(0, 1000);
+    EXPECT_EQ(RunFor(s, 600'000 + late, late), 600);
+  }
+}
+
+TEST(TickSchedule, AStallIsMadeUpOneTickAtATime) {
+  TickSchedule s;
+  s.start(500, 1000);
+  EXPECT_FALSE(s.take(1499));
+  EXPECT_EQ(s.wait(1499), 1);
+  const std::int64_t after_stall = 500 + 5'000 + 300;
+  int taken = 0;
+  while (s.take(after_stall)) ++taken;
+  EXPECT_EQ(taken, 5);
+  EXPECT_EQ(s.wait(after_stall), 700);
+  s.start(9'000, 250);  // a restart counts afresh
+  EXPECT_EQ(s.delivered(), 0);
+  EXPECT_EQ(s.wait(9'000), 250);
+}
+
+}  // namespace
+}  // namespace tovimel

@@ -1,0 +1,520 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/binding.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "ui/qt/look.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/ticker.h"
+#include "ui/qt/widgets.h"
+
+namespace tovimel {
+namespace {
+
+std::unordered_map<const Form*, WindowBinding*>& Registry() {
+  static std::unordered_map<const Form*, WindowBinding*> registry;
+  return registry;
+}
+
+class Applying {
+ public:
+  explicit Applying(int& depth) : depth_(depth) { ++depth_; }
+  ~Applying() { --depth_; }
+  Applying(const Applying&) = delete;
+  Applying& operator=(const Applying&) = delete;
+
+ private:
+  int& depth_;
+};
+
+bool TakesFocus(Kind kind) {
+  return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::Option ||
+         kind == Kind::ScrollBar;
+}
+
+Qt::Alignment LabelAlignment(Align a) {
+  switch (a) {
+    case Align::Center:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+std::pair<QPalette::ColorRole, QPalette::ColorRole> ColourRoles(Kind kind) {
+  switch (kind) {
+    case Kind::TextBox:
+      return {QPalette::Base, QPalette::Text};
+    case Kind::Button:
+      return {QPalette::Button, QPalette::ButtonText};
+    default:
+      return {QPalette::Window, QPalette::WindowText};
+  }
+}
+
+// (start, length) of a line edit's selection, or (cursor, 0) when nothing is selected.
+std::pair<int, int> WidgetSelection(const QLineEdit& edit) {
+  if (edit.hasSelectedText()) {
+    return {edit.selectionStart(), static_cast<int>(edit.selectedText().size())};
+  }
+  return {edit.cursorPosition(), 0};
+}
+
+}  // namespace
+
+WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(frame) {
+  build();
+  Registry()[&form_] = this;
+  form_.setMeasure([](const Control& c) {
+    const QFontMetrics metrics(FontFor(c));
+    const int border = c.look.border ? 2 : 0;
+    const int w = metrics.horizontalAdvance(ToQString(c.props.text)) + border;
+    const int h = metrics.height() + border;
+    return std::pair<int, int>(static_cast<int>(w * kTwipsPerPixel),
+                               static_cast<int>(h * kTwipsPerPixel));
+  });
+  observer_ = form_.observe([this](const Control& c, Change what) { onModel(c, what); });
+}
+
+WindowBinding::~WindowBinding() {
+  form_.unobserve(observer_);
+  form_.setMeasure({});
+  Registry().erase(&form_);
+  ++applying_;  // widgets going away must not reach the model
+  window_.reset();
+}
+
+QWidget* WindowBinding::WindowOf(const Form& form) {
+  const auto it = Registry().find(&form);
+  return it == Registry().end() ? nullptr : it->second->window();
+}
+
+QWidget* WindowBinding::window() const {
+  return window_.get();
+}
+
+QWidget* WindowBinding::widget(std::string_view name, int index) const {
+  return slots_[indexOf(form_.control(name, index))].widget;
+}
+
+Ticker* WindowBinding::timer(std::string_view name) const {
+  return slots_[indexOf(form_.control(name, -1))].timer;
+}
+
+int WindowBinding::indexOf(const Control& c) const {
+  return static_cast<int>(&c - form_.controls().data());
+}
+
+const Control* WindowBinding::controlOf(const QObject* widget) const {
+  const auto it = by_widget_.find(widget);
+  return it == by_widget_.end() ? nullptr : &form_.controls()[it->second];
+}
+
+void WindowBinding::build() {
+  const Applying guard(applying_);
+  const auto& controls = form_.controls();
+  Qt::WindowFlags flags = Qt::Window;
+  if (frame_ == Frame::Borderless) {
+    flags = Qt::Tool | Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  }
+  window_ = std::make_unique<WindowWidget>(flags);
+  window_->setObjectName(ToQString(form_.window().key()));
+  window_->setAutoFillBackground(true);
+  if (frame_ == Frame::Titled) window_->setWindowIcon(RadicalIcon());
+  connect(window_.get(), &WindowWidget::closeRequested, this, [this] { form_.requestClose(); });
+  connect(window_.get(), &WindowWidget::enterPressed, this, &WindowBinding::enter);
+
+  options_ = new QButtonGroup(window_.get());
+  options_->setExclusive(true);
+  connect(options_, &QButtonGroup::idClicked, this, &WindowBinding::optionClicked);
+
+  slots_.resize(controls.size());
+  slots_[0].widget = window_.get();
+  by_widget_[window_.get()] = 0;
+  for (std::size_t i = 1; i < controls.size(); ++i) {
+    const Control& c = controls[i];
+    QWidget* parent = c.container.empty() ? window_.get()
+                                          : slots_[indexOf(form_.control(c.container, -1))].widget;
+    if (c.kind == Kind::Timer) {
+      auto* ticker = new Ticker(this);
+      ticker->setObjectName(ToQString(c.key()));
+      connect(ticker, &Ticker::ticked, this, [this, name = c.name] { form_.tick(name); });
+      slots_[i].timer = ticker;
+    } else {
+      QWidget* w = create(c, parent);
+      w->setObjectName(ToQString(c.key()));
+      w->setFont(FontFor(c));
+      w->setFocusPolicy(TakesFocus(c.kind) && c.look.tab_index >= 0 ? Qt::StrongFocus
+                                                                    : Qt::NoFocus);
+      if (TakesFocus(c.kind)) w->installEventFilter(this);
+      slots_[i].widget = w;
+      by_widget_[w] = static_cast<int>(i);
+    }
+  }
+  window_->setFont(DefaultFont());
+  for (const Control& c : controls) apply(c, true);
+  orderFocus();
+}
+
+QWidget* WindowBinding::create(const Control& c, QWidget* parent) {
+  const int i = indexOf(c);
+  switch (c.kind) {
+    case Kind::Label: {
+      auto* label = new LabelWidget(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(LabelAlignment(c.look.align));
+      label->setWordWrap(!c.look.auto_size);
+      if (c.look.border) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+      }
+      if (c.look.clickable) connect(label, &LabelWidget::clicked, this, [this, i] { click(i); });
+      return label;
+    }
+    case Kind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      edit->setAlignment(c.look.align == Align::Center ? Qt::AlignCenter
+                                                       : Qt::AlignLeft | Qt::AlignVCenter);
+      connect(edit, &QLineEdit::textEdited, this, [this, i] { textEdited(i); });
+      connect(edit, &QLineEdit::selectionChanged, this, [this, i] { selectionMoved(i); });
+      connect(edit, &QLineEdit::cursorPositionChanged, this, [this, i] { selectionMoved(i); });
+      return edit;
+    }
+    case Kind::Button: {
+      auto* button = new ButtonWidget(parent);
+      button->setDefault(c.look.default_button);
+      connect(button, &QPushButton::clicked, this, [this, i] { click(i); });
+      return button;
+    }
+    case Kind::Option: {
+      auto* option = new QRadioButton(parent);
+      options_->addButton(option, i);
+      return option;
+    }
+    case Kind::Frame:
+      return new FrameWidget(c.look.border, parent);
+    case Kind::Image:
+      return new PictureWidget(c.look.picture, parent);
+    case Kind::Line:
+      return new LineWidget(parent);
+    case Kind::ScrollBar: {
+      auto* bar = new QScrollBar(Qt::Vertical, parent);
+      bar->setSingleStep(1);
+      bar->setPageStep(1);
+      connect(bar, &QScrollBar::valueChanged, this, [this, i](int v) { scrolled(i, v); });
+      return bar;
+    }
+    case Kind::Shape:
+      return new OutlineWidget(parent);
+    case Kind::Window:
+    case Kind::Timer:
+      break;
+  }
+  return new QWidget(parent);
+}
+
+void WindowBinding::orderFocus() {
+  std::vector<std::pair<int, QWidget*>> chain;
+  for (const Control& c : form_.controls()) {
+    if (c.look.tab_index >= 0 && slots_[indexOf(c)].widget) {
+      chain.emplace_back(c.look.tab_index, slots_[indexOf(c)].widget);
+    }
+  }
+  std::sort(chain.begin(), chain.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t k = 1; k < chain.size(); ++k) {
+    QWidget::setTabOrder(chain[k - 1].second, chain[k].second);
+  }
+}
+
+void WindowBinding::onModel(const Control& c, Change what) {
+  const Applying guard(applying_);
+  if (what == Change::Focus) {
+    onFocus(c);
+  } else {
+    apply(c, false);
+  }
+}
+
+void WindowBinding::onFocus(const Control& c) {
+  if (c.kind == Kind::Window) {
+    if (QWidget* focused = window_->focusWidget()) focused->clearFocus();
+    return;
+  }
+  if (QWidget* w = slots_[indexOf(c)].widget) w->setFocus(Qt::OtherFocusReason);
+}
+
+void WindowBinding::apply(const Control& c, bool all) {
+  Slot& slot = slots_[indexOf(c)];
+  const Props& p = c.props;
+  const Props& was = slot.shown;
+  auto changed = [&](auto member) { return all || p.*member != was.*member; };
+
+  if (c.kind == Kind::Window) {
+    applyWindow(c, all);
+  } else if (c.kind == Kind::Timer) {
+    slot.timer->setInterval(p.interval);
+    slot.timer->setRunning(p.enabled);
+  } else {
+    QWidget* w = slot.widget;
+    if (c.kind == Kind::Line) {
+      if (changed(&Props::x1) || changed(&Props::y1) || changed(&Props::x2) ||
+          changed(&Props::y2)) {
+        static_cast<LineWidget*>(w)->setLine(QLineF(p.x1 / kTwipsPerPixel, p.y1 / kTwipsPerPixel,
+                                                    p.x2 / kTwipsPerPixel, p.y2 / kTwipsPerPixel));
+      }
+    } else if (changed(&Props::left) || changed(&Props::top) || changed(&Props::width) ||
+               changed(&Props::height)) {
+      w->setGeometry(PxRect(p));
+    }
+    if (changed(&Props::enabled)) w->setEnabled(p.enabled);
+    if (changed(&Props::back) || changed(&Props::fore)) applyColours(c, w);
+    if (changed(&Props::text)) {
+      const QString text = ToQString(p.text);
+      switch (c.kind) {
+        case Kind::Label: {
+          auto* label = static_cast<QLabel*>(w);
+          label->setText(text);
+          // Shown at once, before whatever the running handler does next.
+          if (!all && label->isVisible()) label->repaint();
+          break;
+        }
+        case Kind::Button:
+          static_cast<QPushButton*>(w)->setText(text);
+          break;
+        case Kind::Frame:
+          static_cast<FrameWidget*>(w)->setCaption(text);
+          break;
+        case Kind::TextBox: {
+          auto* edit = static_cast<QLineEdit*>(w);
+          if (edit->text() != text) {
+            const QSignalBlocker block(edit);
+            edit->setText(text);
+          }
+          break;
+        }
+        default:
+          break;
+      }
+    }
+    if (c.kind == Kind::TextBox) applySelection(c, w);
+    if (c.kind == Kind::Option && (changed(&Props::selected))) {
+      auto* option = static_cast<QRadioButton*>(w);
+      if (option->isChecked() != p.selected) {
+        // An exclusive group refuses to clear its checked button.
+        options_->setExclusive(false);
+        option->setChecked(p.selected);
+        options_->setExclusive(true);
+      }
+    }
+    if (c.kind == Kind::ScrollBar) {
+      auto* bar = static_cast<QScrollBar*>(w);
+      const QSignalBlocker block(bar);
+      if (changed(&Props::min) || changed(&Props::max)) bar->setRange(p.min, p.max);
+      if (bar->value() != p.value) bar->setValue(p.value);
+    }
+    if (changed(&Props::visible)) w->setVisible(p.visible);
+  }
+  slot.shown = p;
+}
+
+void WindowBinding::applyWindow(const Control& c, bool all) {
+  const Props& p = c.props;
+  const Props& was = slots_[0].shown;
+  if (all || p.text != was.text) window_->setWindowTitle(ToQString(p.text));
+  if (all || p.width != was.width || p.height != was.height) {
+    window_->setFixedSize(Px(p.width), Px(p.height));
+  }
+  if (all || p.back != was.back || p.fore != was.fore) applyColours(c, window_.get());
+  if (all || p.enabled != was.enabled) window_->setEnabled(p.enabled);
+  if (!all && p.visible != was.visible) {
+    if (p.visible) {
+      slots_[0].shown.visible = true;
+      show();
+    } else {
+      window_->hide();
+      if (owner_ && owner_->window_->isVisible()) owner_->window_->activateWindow();
+    }
+  }
+}
+
+void WindowBinding::applyColours(const Control& c, QWidget* widget) {
+  const auto [back_role, fore_role] = ColourRoles(c.kind);
+  // Only what the model sets; every other colour comes from the parent, so a label with no
+  // background of its own lets the window or picture behind it show.
+  QPalette palette;
+  if (c.props.back) palette.setColor(back_role, ToQColor(*c.props.back));
+  if (c.props.fore) palette.setColor(fore_role, ToQColor(*c.props.fore));
+  widget->setPalette(palette);
+  if (c.kind == Kind::Label || c.kind == Kind::Frame) {
+    widget->setAutoFillBackground(c.props.back.has_value());
+  }
+}
+
+void WindowBinding::applySelection(const Control& c, QWidget* widget) {
+  auto* edit = static_cast<QLineEdit*>(widget);
+  const std::string& text = c.props.text;
+  const int start = Utf16Index(text, c.props.sel_start);
+  const int length = Utf16Index(text, c.props.sel_start + c.props.sel_length) - start;
+  if (WidgetSelection(*edit) == std::pair(start, length)) return;
+  const QSignalBlocker block(edit);
+  if (length > 0) {
+    edit->setSelection(start, length);
+  } else {
+    edit->setCursorPosition(start);
+  }
+}
+
+void WindowBinding::show() {
+  if (!form_.window().props.visible) return;
+  if (!placed_) {
+    placed_ = true;
+    QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+      const QRect area = screen->availableGeometry();
+      window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    }
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void WindowBinding::stayAbove(const WindowBinding& owner) {
+  owner_ = &owner;
+  window_->winId();
+  owner.window_->winId();
+  if (QWindow* handle = window_->windowHandle()) {
+    handle->setTransientParent(owner.window_->windowHandle());
+  }
+}
+
+bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::FocusIn || applying_ > 0) return false;
+  const Control* c = controlOf(watched);
+  // An option button reports its click instead: merely passing it with Tab must not pick it.
+  if (!c || c->kind == Kind::Option) return false;
+  switch (static_cast<QFocusEvent*>(event)->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::ActiveWindowFocusReason:
+      form_.focus(c->name, c->index);
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void WindowBinding::click(int i) {
+  const Control& c = form_.controls()[i];
+  form_.click(c.name, c.index);
+  settle();
+}
+
+void WindowBinding::optionClicked(int i) {
+  const Control& c = form_.controls()[i];
+  form_.click(c.name, c.index);
+  // The model decides what is selected: undo the toolkit's own check if it did not follow.
+  {
+    const Applying guard(applying_);
+    for (const Control& o : form_.controls()) {
+      if (o.kind != Kind::Option) continue;
+      auto* option = static_cast<QRadioButton*>(slots_[indexOf(o)].widget);
+      if (option->isChecked() == o.props.selected) continue;
+      options_->setExclusive(false);
+      option->setChecked(o.props.selected);
+      options_->setExclusive(true);
+    }
+  }
+  settle();
+  // An arrow key clicks the next button first and focuses it afterwards; settle once more
+  // when that is done, so the focus ends where the handler put it.
+  QTimer::singleShot(0, this, &WindowBinding::settle);
+}
+
+void WindowBinding::textEdited(int i) {
+  const Control& c = form_.controls()[i];
+  const auto* edit = static_cast<QLineEdit*>(slots_[i].widget);
+  const QString text = edit->text();
+  const auto [start, length] = WidgetSelection(*edit);
+  const int start8 = Utf8Offset(text, start);
+  const int length8 = Utf8Offset(text, start + length) - start8;
+  form_.set(c.name, c.index, [&](Props& p) {
+    p.text = text.toStdString();
+    p.sel_start = start8;
+    p.sel_length = length8;
+  });
+}
+
+void WindowBinding::selectionMoved(int i) {
+  if (applying_ > 0) return;
+  const Control& c = form_.controls()[i];
+  const auto* edit = static_cast<QLineEdit*>(slots_[i].widget);
+  const QString text = edit->text();
+  if (text.toStdString() != c.props.text) return;  // the text's own change brings it along
+  const auto [start, length] = WidgetSelection(*edit);
+  const int start8 = Utf8Offset(text, start);
+  form_.setSelection(c.name, c.index, start8, Utf8Offset(text, start + length) - start8);
+}
+
+void WindowBinding::scrolled(int i, int value) {
+  if (applying_ > 0) return;
+  const Control& c = form_.controls()[i];
+  form_.setValue(c.name, c.index, value);
+  auto* bar = static_cast<QScrollBar*>(slots_[i].widget);
+  if (bar->value() != c.props.value) {
+    const Applying guard(applying_);
+    const QSignalBlocker block(bar);
+    bar->setValue(c.props.value);
+  }
+  settle();
+}
+
+void WindowBinding::enter() {
+  // A focused button takes Enter itself; otherwise it goes to the window's default button.
+  if (const Control* focused = controlOf(QApplication::focusWidget());
+      focused && focused->kind == Kind::Button) {
+    click(indexOf(*focused));
+    return;
+  }
+  for (const Control& c : form_.controls()) {
+    if (c.kind == Kind::Button && c.look.default_button) {
+      click(indexOf(c));
+      return;
+    }
+  }
+}
+
+void WindowBinding::settle() {
+  const Control* focused = form_.focused();
+  if (!focused || focused->kind == Kind::Window) return;
+  QWidget* w = slots_[indexOf(*focused)].widget;
+  if (!w || window_->focusWidget() == w || !w->isVisible() || !w->isEnabled()) return;
+  const Applying guard(applying_);
+  w->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace tovimel

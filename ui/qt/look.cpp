@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/look.h"
+
+#include <QtMath>
+#include <algorithm>
+
+#include "ui/layouts.h"
+
+namespace tovimel {
+
+int Px(double twips) {
+  return qRound(twips / kTwipsPerPixel);
+}
+
+QRect PxRect(const Props& p) {
+  return {Px(p.left), Px(p.top), Px(p.width), Px(p.height)};
+}
+
+QColor ToQColor(Rgb c) {
+  return {c.r, c.g, c.b};
+}
+
+namespace {
+
+QFont MakeFont(const std::string& family, double points, bool bold) {
+  QFont font(QString::fromStdString(family));
+  font.setPixelSize(qRound(points * 4.0 / 3.0));
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+QFont FontFor(const Control& c) {
+  const FontSpec spec = EffectiveFont(c);
+  return MakeFont(spec.family, spec.points, spec.bold);
+}
+
+QFont DefaultFont() {
+  return MakeFont("Liberation Sans", 8.25, false);
+}
+
+void InstallFontSubstitutes() {
+  // Measured against the originals: same advance widths (Narrow, Serif) or the closest found.
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
+  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+  QFont::insertSubstitution("Myriad Roman", "PT Sans");
+}
+
+QString ToQString(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+int Utf8Offset(const QString& text, int utf16_index) {
+  return static_cast<int>(text.left(std::max(0, utf16_index)).toUtf8().size());
+}
+
+int Utf16Index(const std::string& text, int utf8_offset) {
+  const auto n =
+      static_cast<std::size_t>(std::clamp(utf8_offset, 0, static_cast<int>(text.size())));
+  return static_cast<int>(QString::fromUtf8(text.data(), static_cast<qsizetype>(n)).size());
+}
+
+}  // namespace tovimel

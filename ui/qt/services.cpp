@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTime>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/qt/binding.h"
+
+namespace tovimel {
+
+QString ShortDateText(const QDate& date, const QLocale& locale) {
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  // Several locales shorten the year to two digits; a printed record should not.
+  if (!format.contains(QLatin1String("yyyy"))) {
+    format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+  }
+  return locale.toString(date, format);
+}
+
+double QtTime::secondsSinceMidnight() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+std::string QtTime::todayText() {
+  return ShortDateText(QDate::currentDate(), QLocale::system()).toStdString();
+}
+
+bool PrintWidget(QWidget& window, QPrinter& printer) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  const double scale = std::min(page.width() / window.width(), page.height() / window.height());
+  painter.translate((page.width() - window.width() * scale) / 2,
+                    (page.height() - window.height() * scale) / 2);
+  painter.scale(scale, scale);
+  // Rendering through the painter keeps text and lines as vectors: sharp at any resolution.
+  window.render(&painter, QPoint(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  return painter.end();
+}
+
+QtPrinter::QtPrinter(QString folder) : folder_(std::move(folder)) {}
+
+void QtPrinter::printWindow(const Form& form) {
+  QWidget* window = WindowBinding::WindowOf(form);
+  if (!window) return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (!folder_.isEmpty()) {
+    const QString file =
+        QDir(folder_).filePath(QStringLiteral("page-%1.pdf").arg(files_.size() + 1));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    if (PrintWidget(*window, printer)) files_.push_back(file);
+    return;
+  }
+  if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
+    // Nowhere to send the page unasked: let the student pick, e.g. a PDF file.
+    QPrintDialog dialog(&printer, window);
+    if (dialog.exec() != QDialog::Accepted) return;
+  }
+  PrintWidget(*window, printer);
+}
+
+void QtProcess::endNow() {
+  // Nothing may run after this, not even the windows' own close handling.
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
+void QtProcess::quit() {
+  for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+  QCoreApplication::quit();
+}
+
+}  // namespace tovimel

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// The few widgets Qt lacks for these windows: top-level window, clickable label, wrapping
+// button, frame, picture, line and outline.
+#pragma once
+
+#include <QLabel>
+#include <QLineF>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace tovimel {
+
+class WindowWidget final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit WindowWidget(Qt::WindowFlags flags);
+
+ signals:
+  // The window system asks to close; the window stays until the model decides.
+  void closeRequested();
+  void enterPressed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+class LabelWidget final : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Long captions wrap onto further lines, as "Print Results" needs in its narrow button.
+class ButtonWidget final : public QPushButton {
+  Q_OBJECT
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+class FrameWidget final : public QWidget {
+  Q_OBJECT
+ public:
+  FrameWidget(bool border, QWidget* parent);
+  void setCaption(const QString& caption);
+  const QString& caption() const { return caption_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool border_;
+  QString caption_;
+};
+
+class PictureWidget final : public QWidget {
+  Q_OBJECT
+ public:
+  PictureWidget(std::string picture, QWidget* parent);
+  const std::string& picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::string picture_;
+};
+
+// A 3-pixel line between two points given in the container's coordinates; the widget covers
+// just the line's bounding box.
+class LineWidget final : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr double kWidth = 3.0;
+  explicit LineWidget(QWidget* parent);
+  void setLine(const QLineF& line);
+  QLineF line() const { return line_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QLineF line_;
+};
+
+class OutlineWidget final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit OutlineWidget(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tovimel
