@@ -184,6 +184,8 @@ QWidget* WindowBinding::create(const Control& c, QWidget* parent) {
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(LabelAlignment(c.look.align));
       label->setWordWrap(!c.look.auto_size);
+      // Qt would indent a framed label's text by half an "x", pushing it down out of sight.
+      label->setIndent(0);
       if (c.look.border) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
@@ -363,12 +365,17 @@ void WindowBinding::applyColours(const Control& c, QWidget* widget) {
   // Only what the model sets; every other colour comes from the parent, so a label with no
   // background of its own lets the window or picture behind it show.
   QPalette palette;
-  if (c.props.back) palette.setColor(back_role, ToQColor(*c.props.back));
+  if (c.props.back) {
+    palette.setColor(back_role, ToQColor(*c.props.back));
+  } else if (c.kind == Kind::Frame) {
+    // Frames are opaque in the system colour, even on a window turned white: the key frame
+    // must hide the strip it overlaps.
+    palette.setColor(back_role, QApplication::palette().color(back_role));
+  }
   if (c.props.fore) palette.setColor(fore_role, ToQColor(*c.props.fore));
   widget->setPalette(palette);
-  if (c.kind == Kind::Label || c.kind == Kind::Frame) {
-    widget->setAutoFillBackground(c.props.back.has_value());
-  }
+  if (c.kind == Kind::Label) widget->setAutoFillBackground(c.props.back.has_value());
+  if (c.kind == Kind::Frame) widget->setAutoFillBackground(true);
 }
 
 void WindowBinding::applySelection(const Control& c, QWidget* widget) {

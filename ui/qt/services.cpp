@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -42,9 +43,15 @@ bool PrintWidget(QWidget& window, QPrinter& printer) {
   painter.translate((page.width() - window.width() * scale) / 2,
                     (page.height() - window.height() * scale) / 2);
   painter.scale(scale, scale);
-  // Rendering through the painter keeps text and lines as vectors: sharp at any resolution.
-  window.render(&painter, QPoint(), QRegion(),
+  // Qt renders a widget straight onto a printer through a screen-resolution bitmap; recorded
+  // into a picture first, text and lines stay vectors, sharp at the printer's resolution.
+  QPicture picture;
+  window.render(&picture, QPoint(), QRegion(),
                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  // A picture plays back scaled from its own resolution to the device's; undo that.
+  painter.scale(double(picture.logicalDpiX()) / printer.logicalDpiX(),
+                double(picture.logicalDpiY()) / printer.logicalDpiY());
+  painter.drawPicture(0, 0, picture);
   return painter.end();
 }
 

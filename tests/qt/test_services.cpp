@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/qt/pdf.h"
+#include "ui/layouts.h"
+#include "ui/qt/binding.h"
+#include "ui/qt/services.h"
+
+namespace tovimel {
+namespace {
+
+using testing::PdfPageCount;
+using testing::PdfText;
+using testing::ReadFile;
+
+TEST(ShortDateText, KeepsTheLocalesOrderWithAFourDigitYear) {
+  const struct {
+    const char* locale;
+    QDate date;
+    const char* text;
+  } rows[] = {
+      {"en_US", {2026, 12, 8}, "12/8/2026"},  // month/day/year, no leading zeros
+      {"en_US", {2027, 1, 5}, "1/5/2027"},   {"en_GB", {2026, 12, 8}, "08/12/2026"},
+      {"de_DE", {2026, 3, 4}, "04.03.2026"}, {"ja_JP", {2026, 12, 8}, "2026/12/08"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.locale);
+    EXPECT_EQ(ShortDateText(row.date, QLocale(QString::fromLatin1(row.locale))), row.text);
+  }
+}
+
+TEST(QtPrinter, EachPrintIsOneSharpSmallPageOfTheWindowAsItStands) {
+  Form f(MainWindowLayout());
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  f.setVisible("fraProb", -1, false);
+  f.setVisible("fraAnswer", -1, false);
+  f.setVisible("lblTitle", -1, true);
+  f.setBack(f.name(), -1, kWhite);
+  f.setText("lblName", -1, "Rivera, Ana");
+  f.setText("clock", -1, "07:42");
+  b.window()->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(b.window()));
+
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QtPrinter printer(dir.path());
+  printer.printWindow(f);
+  printer.printWindow(f);
+  ASSERT_EQ(printer.files().size(), 2u);
+  for (const QString& file : printer.files()) {
+    SCOPED_TRACE(file.toStdString());
+    const QByteArray pdf = ReadFile(file);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_GT(pdf.size(), 1000);
+    EXPECT_LT(pdf.size(), 300 * 1024);  // vectors and text, not a page-sized bitmap
+    // Text that can be extracted is drawn as text: sharp at any printer resolution.
+    const QString text = PdfText(file);
+    EXPECT_TRUE(text.contains("Tovimel")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Rivera, Ana"));
+    EXPECT_TRUE(text.contains("07:42"));
+    EXPECT_FALSE(text.contains("Simplify"));  // hidden frames are not printed
+  }
+  EXPECT_NE(printer.files()[0], printer.files()[1]);
+}
+
+}  // namespace
+}  // namespace tovimel
