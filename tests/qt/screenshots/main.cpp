@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// Plays the program on a real display and saves the README's pictures: the sign-in, a level-1
+// problem, a level-5 problem with a wrong answer marked, and the results screen.
+#include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+#include <exception>
+
+#include "tests/qt/program.h"
+#include "ui/qt/ticker.h"
+
+namespace {
+
+using tovimel::testing::Program;
+
+void Save(const QPixmap& shot, const QDir& dir, const char* name) {
+  const QString path = dir.filePath(QString::fromLatin1(name));
+  Program::Require(!shot.isNull() && shot.save(path), "saved " + path.toStdString());
+  std::printf("%s\n", qPrintable(path));
+}
+
+// What the screen shows where the practice window stands, windows above it included.
+QPixmap ScreenOver(QWidget* window) {
+  QTest::qWait(300);
+  const QRect area = window->frameGeometry();
+  return window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+}
+
+QPixmap Window(QWidget* window) {
+  QTest::qWait(300);
+  return window->grab();
+}
+
+void Run(const QDir& out) {
+  Program run;
+  run.signIn("3", "10234", "Rivera, Ana", "Okafor");
+  Save(ScreenOver(run.main.window()), out, "signin.png");
+  run.pressEnterOnSignIn();
+  run.click("cmdStart");
+  Save(Window(run.main.window()), out, "level1.png");
+
+  {
+    Program hard;
+    hard.signIn("3", "10234", "Rivera, Ana", "Okafor");
+    hard.pressEnterOnSignIn();
+    hard.chooseLevel(5);
+    hard.click("cmdStart");
+    hard.answer(false);
+    hard.submit();
+    Save(Window(hard.main.window()), out, "level5-wrong.png");
+  }
+
+  for (int n = 1; n <= 20; ++n) {
+    run.answer(true);
+    run.submit();
+    if (n < 20) run.next();
+  }
+  // Seven minutes and a quarter of practice, told to the clock tick by tick.
+  for (int i = 0; i < 435; ++i) emit run.main.timer("timOverAll")->ticked();
+  Save(Window(run.main.window()), out, "results.png");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  tovimel::testing::SetUpApplication();
+  const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+  try {
+    Run(out);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "screenshots: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
