@@ -303,3 +303,38 @@ TEST(Binding, ClickableLabelsReportClicks) {
 
 }  // namespace
 }  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// What the screen holds for a widget now, not a fresh rendering of it.
+QImage OnScreen(const QWidget* w) {
+  const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+  return w->screen()
+      ->grabWindow(w->window()->winId(), at.x(), at.y(), w->width(), w->height())
+      .toImage();
+}
+
+TEST(Binding, ALabelShowsItsNewTextBeforeTheRunningHandlerGoesOn) {
+  Form f(MainWindowLayout());
+  const QWidget* right = nullptr;
+  QImage during;
+  f.onClick("cmdStart", -1, [&] {
+    f.setText("lblRight", -1, " 88");
+    during = OnScreen(right);  // the handler has not returned to the event loop yet
+  });
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  right = b.widget("lblRight");
+  ASSERT_TRUE(ShowActive(b));
+  QTest::qWait(50);
+  const QImage before = OnScreen(right);
+  QTest::mouseClick(b.widget("cmdStart"), Qt::LeftButton);
+  QTest::qWait(50);
+  const QImage after = OnScreen(right);
+  ASSERT_FALSE(before.isNull());
+  EXPECT_NE(during, before);
+  EXPECT_EQ(during, after);
+}
+
+}  // namespace
+}  // namespace tovimel
