@@ -67,6 +67,11 @@ class Program {
     QTest::keyClick(target, Qt::Key_Return);
   }
 
+  // The practice window has taken over the keyboard from the closed sign-in window.
+  bool practiceActive() {
+    return WaitFor([&] { return QApplication::activeWindow() == main.window(); });
+  }
+
   // Clicks the scroll bar's lower arrow until the level is reached.
   void chooseLevel(int level) {
     auto* bar = qobject_cast<QScrollBar*>(widget("vsbLevel"));
@@ -108,7 +113,10 @@ class Program {
       if (!form()("txtAnswer", box).visible) continue;
       QWidget* focused = QApplication::focusWidget();
       Require(focused == widget("txtAnswer", box),
-              "the caret is in txtAnswer(" + std::to_string(box) + ")");
+              "the caret is in txtAnswer(" + std::to_string(box) + "), not in " +
+                  (focused ? focused->objectName().toStdString() : std::string("nothing")) +
+                  " (model: " +
+                  (form().focused() ? form().focused()->key() : std::string("nothing")) + ")");
       long long value = parts[box];
       if (box == 1 && chosen == 8) value = -value;  // the "-" form carries the sign
       if (first && !right) value += 1;

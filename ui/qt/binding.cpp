@@ -84,7 +84,7 @@ WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(fram
   Registry()[&form_] = this;
   form_.setMeasure([](const Control& c) {
     const QFontMetrics metrics(FontFor(c));
-    const int border = c.look.border ? 2 : 0;
+    const int border = c.look.border ? 4 : 0;  // the sunken edge, two pixels a side
     const int w = metrics.horizontalAdvance(ToQString(c.props.text)) + border;
     const int h = metrics.height() + border;
     return std::pair<int, int>(static_cast<int>(w * kTwipsPerPixel),
@@ -187,8 +187,7 @@ QWidget* WindowBinding::create(const Control& c, QWidget* parent) {
       // Qt would indent a framed label's text by half an "x", pushing it down out of sight.
       label->setIndent(0);
       if (c.look.border) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
+        label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
       if (c.look.clickable) connect(label, &LabelWidget::clicked, this, [this, i] { click(i); });
       return label;
@@ -290,7 +289,9 @@ void WindowBinding::apply(const Control& c, bool all) {
       w->setGeometry(PxRect(p));
     }
     if (changed(&Props::enabled)) w->setEnabled(p.enabled);
-    if (changed(&Props::back) || changed(&Props::fore)) applyColours(c, w);
+    if (changed(&Props::back) || changed(&Props::fore) || changed(&Props::enabled)) {
+      applyColours(c, w);
+    }
     if (changed(&Props::text)) {
       const QString text = ToQString(p.text);
       switch (c.kind) {
@@ -373,6 +374,13 @@ void WindowBinding::applyColours(const Control& c, QWidget* widget) {
     palette.setColor(back_role, QApplication::palette().color(back_role));
   }
   if (c.props.fore) palette.setColor(fore_role, ToQColor(*c.props.fore));
+  // Texts keep their colour while only the window is disabled (behind the sign-in, the strip
+  // fills in legibly); a label disabled itself turns grey.
+  if ((c.kind == Kind::Label || c.kind == Kind::Frame) && c.props.enabled) {
+    palette.setColor(QPalette::Disabled, fore_role,
+                     c.props.fore ? ToQColor(*c.props.fore)
+                                  : QApplication::palette().color(QPalette::Active, fore_role));
+  }
   widget->setPalette(palette);
   if (c.kind == Kind::Label) widget->setAutoFillBackground(c.props.back.has_value());
   if (c.kind == Kind::Frame) widget->setAutoFillBackground(true);
