@@ -59,6 +59,36 @@ TEST(Binding, EveryControlOfBothLayoutsHasItsWidgetAsTheModelSays) {
   EXPECT_EQ(WindowBinding::WindowOf(main), a.window());
 }
 
+// The widgets that Tab visits, in order, starting from `first`.
+std::vector<std::string> TabChain(QWidget* first) {
+  std::vector<std::string> names;
+  QWidget* w = first;
+  do {
+    if (w->focusPolicy() & Qt::TabFocus) names.push_back(w->objectName().toStdString());
+    w = w->nextInFocusChain();
+  } while (w != first);
+  return names;
+}
+
+TEST(Binding, TabFollowsTheLayoutsFocusOrder) {
+  Form main(MainWindowLayout());
+  Form sign_in(SignInLayout());
+  WindowBinding a(main, WindowBinding::Frame::Titled);
+  WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+  EXPECT_EQ(TabChain(b.widget("txtPeriod")),
+            (std::vector<std::string>{"txtPeriod", "txtID", "txtName", "txtTeacher", "cmdOk",
+                                      "cmdExit"}));
+  std::vector<std::string> expected = {"vsbLevel",     "cmdStart",     "txtAnswer(0)",
+                                       "txtAnswer(1)", "txtAnswer(2)", "txtAnswer(3)",
+                                       "cmdSubmit",    "cmdNew"};
+  for (int i = 0; i <= 11; ++i) expected.push_back("optAnswerForm(" + std::to_string(i) + ")");
+  for (const char* n :
+       {"cmdPrintIt", "cmdExit", "optAnswerForm(12)", "optAnswerForm(13)", "optAnswerForm(14)"}) {
+    expected.push_back(n);
+  }
+  EXPECT_EQ(TabChain(a.widget("vsbLevel")), expected);
+}
+
 TEST(Binding, AChangeReachesItsWidgetOnceAndTouchesNothingElse) {
   Form f(MainWindowLayout());
   WindowBinding b(f, WindowBinding::Frame::Titled);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
