@@ -59,6 +59,10 @@ void Run(const QDir& out) {
   for (int n = 1; n <= 20; ++n) {
     // About twenty seconds a problem, told to the clock tick by tick.
     for (int i = 0; i < 18 + n % 5; ++i) emit run.main.timer("timOverAll")->ticked();
+    if (n == 7 || n == 13) {
+      run.answer(false);
+      run.submit();
+    }
     run.answer(true);
     run.submit();
     if (n < 20) run.next();
