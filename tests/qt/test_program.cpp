@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "session/teacher_code.h"
 #include "tests/qt/fidelity.h"
 #include "tests/qt/pdf.h"
 #include "tests/qt/program.h"
@@ -145,25 +144,6 @@ TEST(Program, WrongThenRightAtLevelFiveShowsRedThenGreen) {
   EXPECT_EQ(QApplication::focusWidget(), p.widget("cmdNew"));
   p.next();
   EXPECT_EQ(BoxColour(p, 0), QColor(192, 255, 255));
-}
-
-TEST(Program, TheClockCountsTicks) {
-  Program p;
-  SignInAsAna(p);
-  p.click("cmdStart");
-  Ticker* clock = p.main.timer("timOverAll");
-  for (int i = 0; i < 61; ++i) emit clock->ticked();
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("clock"))->text(), "01:01");
-}
-
-TEST(Program, TheTeacherCodeRevealsTheKeyOnAClick) {
-  Program p;
-  p.signIn(QString::fromUtf8(kTeacherCode.data(), kTeacherCode.size()), "", "", "");
-  p.pressEnterOnSignIn();
-  ASSERT_FALSE(p.start.window()->isVisible());
-  EXPECT_FALSE(p.widget("fraKey")->isVisible());
-  p.click("lblPeriod");
-  EXPECT_TRUE(p.widget("fraKey")->isVisible());
 }
 
 TEST(Program, AWholeRunOfTwentyEndsOnThePrintableResultsScreen) {
