@@ -68,3 +68,19 @@ TEST(QtPrinter, EachPrintIsOneSharpSmallPageOfTheWindowAsItStands) {
 
 }  // namespace
 }  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+TEST(QtProcessDeathTest, EndNowLeavesAtOnceReportingSuccess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        QtProcess().endNow();
+        std::abort();  // never reached
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+}  // namespace tovimel
