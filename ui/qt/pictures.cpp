@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 namespace tovimel {
@@ -134,7 +133,7 @@ void PaintRadical(QPainter& painter, const QRectF& rect, double min_stroke) {
 // ---------------------------------------------------------------------------------------------
 // The answer-form pictures: tiny formulas in textbook style, italic letters, upright digits.
 
-enum class Part { Letter, One, Plus, PlusMinus, Root };
+enum class Part { Letter, One, PlusMinus, Root };
 
 struct Glyph {
   Part part;
@@ -150,7 +149,7 @@ struct Formula {
   Row denominator;  // empty: no fraction
 };
 
-Glyph L(char c) {
+Glyph Var(char c) {
   return {Part::Letter, c};
 }
 Glyph Root(char c) {
@@ -161,17 +160,17 @@ const Glyph kPlusMinus{Part::PlusMinus};
 
 const std::array<Formula, 11>& Formulas() {
   static const std::array<Formula, 11> formulas{{
-      {"Image7", 41, 52, {L('a'), Root('b')}, {L('c')}},
-      {"Image8", 32, 51, {Root('b')}, {L('c')}},
-      {"Image9", 24, 42, {L('a')}, {L('c')}},
-      {"Image10", 41, 32, {L('a'), Root('b')}, {}},
-      {"Image11", 27, 24, {L('a')}, {}},
+      {"Image7", 41, 52, {Var('a'), Root('b')}, {Var('c')}},
+      {"Image8", 32, 51, {Root('b')}, {Var('c')}},
+      {"Image9", 24, 42, {Var('a')}, {Var('c')}},
+      {"Image10", 41, 32, {Var('a'), Root('b')}, {}},
+      {"Image11", 27, 24, {Var('a')}, {}},
       {"Image12", 30, 27, {Root('b')}, {}},
-      {"Image13", 22, 46, {kOne}, {L('c')}},
-      {"Image6", 63, 55, {L('a'), kPlusMinus, L('b'), Root('c')}, {L('d')}},
-      {"Image14", 56, 59, {L('a'), kPlusMinus, Root('b')}, {L('c')}},
-      {"Image4", 58, 40, {L('a'), kPlusMinus, L('b'), Root('c')}, {}},
-      {"Image15", 55, 39, {L('a'), kPlusMinus, Root('c')}, {}},
+      {"Image13", 22, 46, {kOne}, {Var('c')}},
+      {"Image6", 63, 55, {Var('a'), kPlusMinus, Var('b'), Root('c')}, {Var('d')}},
+      {"Image14", 56, 59, {Var('a'), kPlusMinus, Root('b')}, {Var('c')}},
+      {"Image4", 58, 40, {Var('a'), kPlusMinus, Var('b'), Root('c')}, {}},
+      {"Image15", 55, 39, {Var('a'), kPlusMinus, Root('c')}, {}},
   }};
   return formulas;
 }
@@ -209,7 +208,8 @@ struct LaidRow {
   QRectF ink;
 };
 
-// The radical sign of a root is as tall as the letters plus a gap above them.
+// Places a row's glyphs left to right from the origin on the baseline. A root's sign rises a
+// little above its letter and its overline runs just past it.
 LaidRow LayOut(const Row& row, const Fonts& fonts, QPaintDevice* device) {
   const QFontMetricsF italic(fonts.italic, device);
   const QFontMetricsF upright(fonts.upright, device);
@@ -233,7 +233,6 @@ LaidRow LayOut(const Row& row, const Fonts& fonts, QPaintDevice* device) {
         x += upright.horizontalAdvance(s);
         break;
       }
-      case Part::Plus:
       case Part::PlusMinus: {
         // Drawn as lines, not as a font glyph: a thin "±" in a serif face is hard to read here.
         const double arm = std::round(em * 0.25);
@@ -241,7 +240,7 @@ LaidRow LayOut(const Row& row, const Fonts& fonts, QPaintDevice* device) {
         // An italic letter before the sign overhangs its advance.
         const double lean = i > 0 && row[i - 1].part == Part::Letter ? std::round(em * 0.08) : 0;
         const double cross_y = -x_height * 0.72;
-        p.ink = QRectF(x + gap + lean, cross_y - arm, 2 * arm, 2 * arm + std::round(em * 0.12) + 1);
+        p.ink = QRectF(x + gap + lean, cross_y - arm, 2 * arm, 2 * arm + std::round(em * 0.06) + 1);
         x += 2 * arm + 2 * gap + lean;
         break;
       }
@@ -279,7 +278,7 @@ void PaintSmallRoot(QPainter& painter, const QRectF& sign, double pen) {
   path.lineTo(sign.right(), y_top);
   QPen stroke(kInk, pen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
   painter.strokePath(path, stroke);
-  // The short tick is heavier, as in print.
+  // The stroke down to the vertex is the heavy one, as in print.
   QPen tick(kInk, pen * 1.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
   QPainterPath heavy;
   heavy.moveTo(sign.left() + w * 0.3, sign.top() + sign.height() * 0.52);
@@ -300,7 +299,6 @@ void PaintRow(QPainter& painter, const LaidRow& row, QPointF offset, const Fonts
         painter.setFont(fonts.upright);
         painter.drawText(origin, QStringLiteral("1"));
         break;
-      case Part::Plus:
       case Part::PlusMinus: {
         const QRectF box = p.ink.translated(offset);
         const double arm = box.width() / 2;
@@ -310,10 +308,8 @@ void PaintRow(QPainter& painter, const LaidRow& row, QPointF offset, const Fonts
         painter.setPen(stroke);
         painter.drawLine(QPointF(box.left(), cross_y), QPointF(box.right(), cross_y));
         painter.drawLine(QPointF(mid_x, cross_y - arm), QPointF(mid_x, cross_y + arm));
-        if (p.glyph.part == Part::PlusMinus) {
-          const double under_y = SnapY(painter, box.bottom()) - pen / 2;
-          painter.drawLine(QPointF(box.left(), under_y), QPointF(box.right(), under_y));
-        }
+        const double under_y = SnapY(painter, box.bottom()) - pen / 2;
+        painter.drawLine(QPointF(box.left(), under_y), QPointF(box.right(), under_y));
         break;
       }
       case Part::Root:
