@@ -64,16 +64,6 @@ QPointF Meet(QPointF a, QPointF da, QPointF b, QPointF db) {
 constexpr double kRadicalWidth = 242;
 constexpr double kRadicalHeight = 121;
 
-// The shape as one filled outline, so the joints are sharp and no stroke overlaps another.
-// Stretching the box scales the strokes with it, but never thinner than min_stroke, so the sign
-// stays visible in the small boxes of the layouts.
-struct RadicalShape {
-  QPointF tick_start, bottom, top;  // centre line, in the target rect
-  double overline_right = 0;        // right end of the overline
-  double overline_top = 0;          // the overline's top edge, the long stroke's end
-  double tick_width = 0, stroke_width = 0, overline_width = 0;
-};
-
 // How thick a stroke of design width w along direction d becomes when x scales by sx and y by
 // sy: the band's area scales by sx*sy and its length by |(dx*sx, dy*sy)|.
 double ScaledWidth(double w, QPointF d, double sx, double sy) {
@@ -82,6 +72,10 @@ double ScaledWidth(double w, QPointF d, double sx, double sy) {
   return w * sx * sy / std::hypot(dx * sx, dy * sy);
 }
 
+// The shape as one filled outline, so the joints are sharp and no stroke overlaps another.
+// Stretching the box scales the strokes with it, but never thinner than min_stroke, so the sign
+// stays visible in the small boxes of the layouts. No ground is painted: the radicand's label
+// stands inside the box, and a grey ground would show round it on the window's own face.
 void PaintRadical(QPainter& painter, const QRectF& rect, double min_stroke) {
   if (rect.width() <= 0 || rect.height() <= 0) return;
   const double sx = rect.width() / kRadicalWidth;
