@@ -32,8 +32,8 @@ QFont MakeFont(const std::string& family, double points, bool bold) {
 }  // namespace
 
 QFont FontFor(const Control& c) {
-  const FontSpec spec = EffectiveFont(c);
-  return MakeFont(spec.family, spec.points, spec.bold);
+  const FontSpec font = EffectiveFont(c);
+  return MakeFont(font.family, font.points, font.bold);
 }
 
 QFont DefaultFont() {
