@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +66,31 @@ TEST(QtPrinter, EachPrintIsOneSharpSmallPageOfTheWindowAsItStands) {
     EXPECT_FALSE(text.contains("Simplify"));  // hidden frames are not printed
   }
   EXPECT_NE(printer.files()[0], printer.files()[1]);
+}
+
+TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) {
+    GTEST_SKIP() << "this machine has a printer; the test must not print on it";
+  }
+  Form f(MainWindowLayout());
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  QTemporaryDir dir;
+  const QString chosen = dir.filePath("chosen.pdf");
+  int asked = 0;
+  QtPrinter printer([&](QPrinter& p, QWidget* window) {
+    ++asked;
+    EXPECT_EQ(window, b.window());
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(chosen);
+    return asked > 1;  // the first time the student cancels
+  });
+  printer.printWindow(f);
+  EXPECT_EQ(asked, 1);
+  EXPECT_FALSE(QFile::exists(chosen));
+  printer.printWindow(f);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(PdfPageCount(ReadFile(chosen)), 1);
+  EXPECT_EQ(printer.files(), std::vector<QString>{chosen});
 }
 
 }  // namespace

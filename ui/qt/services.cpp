@@ -55,6 +55,13 @@ bool PrintWidget(QWidget& window, QPrinter& printer) {
   return painter.end();
 }
 
+bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window) {
+  QPrintDialog dialog(&printer, window);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+QtPrinter::QtPrinter(Ask ask) : ask_(std::move(ask)) {}
+
 QtPrinter::QtPrinter(QString folder) : folder_(std::move(folder)) {}
 
 void QtPrinter::printWindow(const Form& form) {
@@ -70,11 +77,12 @@ void QtPrinter::printWindow(const Form& form) {
     return;
   }
   if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
-    // Nowhere to send the page unasked: let the student pick, e.g. a PDF file.
-    QPrintDialog dialog(&printer, window);
-    if (dialog.exec() != QDialog::Accepted) return;
+    // Nowhere to send the page unasked: a click must not silently do nothing.
+    if (!ask_ || !ask_(printer, window)) return;
   }
-  PrintWidget(*window, printer);
+  if (PrintWidget(*window, printer) && !printer.outputFileName().isEmpty()) {
+    files_.push_back(printer.outputFileName());
+  }
 }
 
 void QtProcess::endNow() {

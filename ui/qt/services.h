@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "session/platform.h"
@@ -29,9 +30,14 @@ bool PrintWidget(QWidget& window, QPrinter& printer);
 
 class QtPrinter final : public Printer {
  public:
-  // Pages go to the default printer without a dialog; on a machine with no printer at all a
-  // print dialog lets the student choose a file instead.
-  QtPrinter() = default;
+  // Where a page should go when the machine has no printer at all; false when the student
+  // cancels.
+  using Ask = std::function<bool(QPrinter& printer, QWidget* window)>;
+  // Opens the print dialog, whose PDF output lets a student at home keep the page.
+  static bool AskWithDialog(QPrinter& printer, QWidget* window);
+
+  // Pages go to the default printer without a dialog; with no printer, `ask` decides.
+  explicit QtPrinter(Ask ask = AskWithDialog);
   // Each page becomes a PDF file of its own in `folder`: page-1.pdf, page-2.pdf, ...
   explicit QtPrinter(QString folder);
 
@@ -39,6 +45,7 @@ class QtPrinter final : public Printer {
   const std::vector<QString>& files() const { return files_; }
 
  private:
+  Ask ask_;
   QString folder_;
   std::vector<QString> files_;
 };
