@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <string>
 
+#include "engine/random.h"
 #include "session/platform.h"
 #include "ui/qt/look.h"
 
@@ -16,6 +17,16 @@ class FakeTime final : public TimeSource {
   std::string todayText() override { return today; }
   double seconds = 36000;
   std::string today = "12/8/2026";
+};
+
+// The same problems on every run, whatever the program seeds it with.
+class FixedRandom final : public RandomSource {
+ public:
+  void seed(std::uint64_t) override {}
+  double next() override { return source_.next(); }
+
+ private:
+  MersenneSource source_;
 };
 
 class FakeProcess final : public Process {

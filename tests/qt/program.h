@@ -141,7 +141,7 @@ class Program {
   }
 
   FakeTime time;
-  MersenneSource random;
+  FixedRandom random;
   QTemporaryDir dir;
   QtPrinter printer;
   FakeProcess process;
