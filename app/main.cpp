@@ -7,7 +7,6 @@
 #include "signin/signin.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/look.h"
-#include "ui/qt/pictures.h"
 #include "ui/qt/services.h"
 
 int main(int argc, char** argv) {
@@ -20,7 +19,6 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();
   QApplication::setFont(DefaultFont());
-  QApplication::setWindowIcon(RadicalIcon());
 
   MersenneSource random;
   QtTime time;

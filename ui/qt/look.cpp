@@ -23,7 +23,8 @@ QColor ToQColor(Rgb c) {
 namespace {
 
 QFont MakeFont(const std::string& family, double points, bool bold) {
-  QFont font(QString::fromStdString(family));
+  // Asking for the substitute by name spares fontconfig a vain search for the original.
+  QFont font(QFont::substitute(QString::fromStdString(family)));
   font.setPixelSize(qRound(points * 4.0 / 3.0));
   font.setBold(bold);
   return font;
