@@ -66,7 +66,8 @@ std::string NumberText(std::int64_t value) {
 }
 
 std::string ScoreText(std::int64_t value) {
-  return " " + std::to_string(value);
+  // Appending, not " " + text: GCC 12 at -O3 misreads the latter as an overlapping copy.
+  return std::string(1, ' ').append(std::to_string(value));
 }
 
 std::int32_t CheckedAdd(std::int32_t a, std::int32_t b) {

@@ -12,8 +12,7 @@ namespace {
 
 std::string TwoDigits(int value) {
   std::string text = NumberText(value);
-  if (text.size() == 1) text.insert(0, "0");
-  return text;
+  return text.size() == 1 ? std::string(1, '0').append(text) : text;
 }
 
 }  // namespace

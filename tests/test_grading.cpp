@@ -298,8 +298,7 @@ TEST(Grading, BadInputInEveryBox) {
         t.type(2, "7");
         t.type(3, "8");
         t.type(box, input);
-        const std::string read_text =
-            box == 1 ? "+" + std::string(Trim(input)) : std::string(Trim(input));
+        const std::string read_text = std::string(box == 1 ? "+" : "").append(Trim(input));
         const bool right = ReadNumber(read_text) == ReadNumber(key_value);
         ASSERT_NO_THROW(t.submit());
         for (int k = 0; k < 4; ++k) {

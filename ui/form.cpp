@@ -8,7 +8,7 @@ namespace tovimel {
 
 std::string ControlKey(std::string_view name, int index) {
   std::string key(name);
-  if (index >= 0) key += "(" + std::to_string(index) + ")";
+  if (index >= 0) key.append(1, '(').append(std::to_string(index)).append(1, ')');
   return key;
 }
 
