@@ -141,6 +141,8 @@ void WindowBinding::build() {
   window_->setObjectName(ToQString(form_.window().key()));
   window_->setAutoFillBackground(true);
   if (frame_ == Frame::Titled) window_->setWindowIcon(RadicalIcon());
+  // Set before the children exist, so they inherit it without a second font pass.
+  window_->setFont(DefaultFont());
   connect(window_.get(), &WindowWidget::closeRequested, this, [this] { form_.requestClose(); });
   connect(window_.get(), &WindowWidget::enterPressed, this, &WindowBinding::enter);
 
@@ -163,7 +165,9 @@ void WindowBinding::build() {
     } else {
       QWidget* w = create(c, parent);
       w->setObjectName(ToQString(c.key()));
-      w->setFont(FontFor(c));
+      // Controls in the default font inherit it; resolving a font per widget is a large part
+      // of the start-up time.
+      if (!c.look.font_family.empty()) w->setFont(FontFor(c));
       w->setFocusPolicy(TakesFocus(c.kind) && c.look.tab_index >= 0 ? Qt::StrongFocus
                                                                     : Qt::NoFocus);
       if (TakesFocus(c.kind)) w->installEventFilter(this);
@@ -171,7 +175,6 @@ void WindowBinding::build() {
       by_widget_[w] = static_cast<int>(i);
     }
   }
-  window_->setFont(DefaultFont());
   for (const Control& c : controls) apply(c, true);
   orderFocus();
 }
