@@ -9,43 +9,19 @@
 
 #include "engine/generator.h"
 #include "engine/numbers.h"
+#include "problem_space.h"
 #include "session/main_window.h"
 #include "support.h"
 
 namespace tovimel {
 namespace {
 
+using testing::EveryDraw;
+using testing::LevelDraws;
+
 __extension__ typedef __int128 Wide;
 
 using Key = std::array<std::int64_t, 6>;
-
-struct Draw3 {
-  int position;
-  std::array<std::pair<int, int>, 3> ranges;  // exponents of 2, 3, 5
-};
-
-// The draws of each level, in the order the generator must make them.
-std::vector<Draw3> DrawsOf(int level) {
-  switch (level) {
-    case 1:
-      return {{3, {{{1, 4}, {1, 3}, {0, 2}}}}};
-    case 2:
-      return {{2, {{{1, 2}, {0, 0}, {0, 0}}}}, {3, {{{1, 3}, {1, 3}, {0, 2}}}}};
-    case 3:
-      return {{2, {{{1, 2}, {1, 2}, {1, 2}}}},
-              {3, {{{1, 2}, {1, 2}, {1, 2}}}},
-              {5, {{{1, 3}, {1, 2}, {1, 2}}}}};
-    case 4:
-      return {{2, {{{1, 3}, {1, 3}, {1, 3}}}},
-              {3, {{{1, 3}, {1, 3}, {1, 3}}}},
-              {5, {{{1, 2}, {1, 2}, {1, 2}}}},
-              {6, {{{1, 2}, {1, 2}, {1, 2}}}}};
-    default:
-      return {{4, {{{0, 1}, {0, 1}, {0, 1}}}},
-              {5, {{{0, 1}, {0, 1}, {0, 1}}}},
-              {6, {{{0, 1}, {0, 1}, {0, 1}}}}};
-  }
-}
 
 struct Window {
   testing::ScriptedRandom random;
@@ -90,7 +66,7 @@ bool Squarefree(std::int64_t n) {
 std::array<std::int64_t, 7> MakeProblem(Window& t, int level, const std::vector<int>& drawn) {
   std::array<std::array<int, 3>, 7> e{};
   std::size_t at = 0;
-  for (const auto& d : DrawsOf(level)) {
+  for (const auto& d : LevelDraws(level)) {
     for (int j = 0; j < 3; ++j) {
       t.random.willDraw(drawn[at], d.ranges[j].first, d.ranges[j].second);
       e[d.position][j] = drawn[at++];
@@ -105,25 +81,6 @@ std::array<std::int64_t, 7> MakeProblem(Window& t, int level, const std::vector<
   std::array<std::int64_t, 7> n{};
   for (int i = 1; i <= 6; ++i) n[i] = Power(2, e[i][0]) * Power(3, e[i][1]) * Power(5, e[i][2]);
   return n;
-}
-
-// Every combination of exponents a level can draw, in draw order.
-std::vector<std::vector<int>> AllDraws(int level) {
-  std::vector<std::pair<int, int>> ranges;
-  for (const auto& d : DrawsOf(level))
-    ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
-  std::vector<std::vector<int>> out;
-  std::vector<int> cur;
-  for (const auto& r : ranges) cur.push_back(r.first);
-  while (true) {
-    out.push_back(cur);
-    std::size_t i = 0;
-    for (; i < cur.size(); ++i) {
-      if (++cur[i] <= ranges[i].second) break;
-      cur[i] = ranges[i].first;
-    }
-    if (i == cur.size()) return out;
-  }
 }
 
 TEST(Generator, WorkedResults) {
@@ -155,7 +112,7 @@ TEST(Generator, EveryKeyEqualsItsProblem) {
   for (int level = 1; level <= 5; ++level) {
     Window t(level);
     int checked = 0;
-    for (const auto& drawn : AllDraws(level)) {
+    for (const auto& drawn : EveryDraw(level)) {
       const auto n = MakeProblem(t, level, drawn);
       for (int i = 1; i <= 6; ++i) ASSERT_EQ(t.shown(i - 1), n[i]) << "N" << i;
       const Key k = t.key();
@@ -249,7 +206,7 @@ TEST(Generator, RealDrawsCoverExactlyTheRanges) {
     for (int i = 1; i <= 6; ++i) {
       for (int j = 1; j <= 3; ++j) want[{i, j}] = {0};
     }
-    for (const auto& d : DrawsOf(level)) {
+    for (const auto& d : LevelDraws(level)) {
       for (int j = 0; j < 3; ++j) {
         std::set<int> all;
         for (int v = d.ranges[j].first; v <= d.ranges[j].second; ++v) all.insert(v);
