@@ -6,17 +6,20 @@
 #include "session/session.h"
 #include "signin/signin.h"
 #include "ui/qt/binding.h"
+#include "ui/qt/font_warmup.h"
 #include "ui/qt/look.h"
 #include "ui/qt/services.h"
 
 int main(int argc, char** argv) {
   using namespace tovimel;
+  FontConfigWarmUp font_config;  // overlaps QApplication's start
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tovimel"));
   QApplication::setApplicationVersion(QStringLiteral("3.1"));
   QApplication::setDesktopFileName(QStringLiteral("tovimel"));
   // The model ends the program (Exit, or the practice window's close box), not Qt.
   QApplication::setQuitOnLastWindowClosed(false);
+  font_config.wait();
   InstallFontSubstitutes();
   QApplication::setFont(DefaultFont());
 
