@@ -16,10 +16,13 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/qt/look.h"
+
 namespace tovimel {
 namespace {
 
 const QColor kInk(0, 0, 0);
+constexpr double kPen = 1;  // bars and signs, in design pixels
 const QColor kGround(192, 192, 192);
 
 // ---------------------------------------------------------------------------------------------
@@ -184,6 +187,7 @@ Fonts MakeFonts(double pixel_size) {
   italic.setStyleHint(QFont::Serif);
   italic.setPixelSize(static_cast<int>(pixel_size));
   italic.setItalic(true);
+  italic.setHintingPreference(kHinting);
   QFont upright = italic;
   upright.setItalic(false);
   return {italic, upright};
@@ -250,7 +254,10 @@ LaidRow LayOut(const Row& row, const Fonts& fonts, QPaintDevice* device) {
         const double end = radicand_x + std::max(letter.right(), italic.horizontalAdvance(s)) + 1;
         p.origin = {radicand_x, 0};
         p.sign = QRectF(QPointF(x, top), QPointF(end, bottom));
-        p.ink = p.sign.united(letter.translated(radicand_x, 0));
+        // The sign's vertex sits half a pen above its bottom, and its miter join may reach two
+        // pen widths further down.
+        const double miter = 2 * kPen - kPen / 2;
+        p.ink = p.sign.adjusted(0, 0, 0, miter).united(letter.translated(radicand_x, 0));
         x = end;
         break;
       }
@@ -334,7 +341,7 @@ void PaintFormula(QPainter& painter, const Formula& f, const QRectF& rect) {
   painter.setPen(kInk);
 
   const bool fraction = !f.denominator.empty();
-  const double pen = 1;
+  const double pen = kPen;
   const double margin = 2;
   const double gap = 2;  // between a row's ink and the fraction bar
   double size = 18;
