@@ -134,9 +134,16 @@ TEST(Pictures, FractionBarsAreSolidHorizontalLines) {
       }
       ASSERT_GT(bar_rows, 0) << Name(picture, dpr);
       EXPECT_LE(bar_rows, 2 * dpr) << Name(picture, dpr);
+      // Along the whole solid part of the bar, nothing above or below touches it.
+      int left = x, right = x;
+      while (left > 0 && PureInk(image.pixel(left - 1, first))) --left;
+      while (right + 1 < image.width() && PureInk(image.pixel(right + 1, first))) ++right;
       const QRgb grey = qRgb(192, 192, 192);
-      EXPECT_EQ(image.pixel(x, first - 1), grey) << Name(picture, dpr);
-      EXPECT_EQ(image.pixel(x, first + bar_rows), grey) << Name(picture, dpr);
+      for (int along = left; along <= right; ++along) {
+        EXPECT_EQ(image.pixel(along, first - 1), grey) << Name(picture, dpr) << " x " << along;
+        EXPECT_EQ(image.pixel(along, first + bar_rows), grey)
+            << Name(picture, dpr) << " x " << along;
+      }
     }
   }
 }

@@ -27,7 +27,6 @@ QFont MakeFont(const std::string& family, double points, bool bold) {
   QFont font(QFont::substitute(QString::fromStdString(family)));
   font.setPixelSize(qRound(points * 4.0 / 3.0));
   font.setBold(bold);
-  font.setHintingPreference(kHinting);
   return font;
 }
 

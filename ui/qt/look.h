@@ -22,9 +22,6 @@ QColor ToQColor(Rgb c);
 
 // Fonts are sized in pixels (points x 4/3) so a layout does not depend on the screen's DPI.
 QFont FontFor(const Control& c);
-// Unhinted. With the usual slight hinting, FreeType's autohinter first analyses every face at
-// every size, a tenth of the start-up time for these ten; the text looks the same.
-inline constexpr QFont::HintingPreference kHinting = QFont::PreferNoHinting;
 QFont DefaultFont();
 // Maps the layouts' font families onto the closest ones a Debian desktop has.
 void InstallFontSubstitutes();

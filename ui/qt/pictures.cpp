@@ -16,8 +16,6 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/qt/look.h"
-
 namespace tovimel {
 namespace {
 
@@ -187,7 +185,6 @@ Fonts MakeFonts(double pixel_size) {
   italic.setStyleHint(QFont::Serif);
   italic.setPixelSize(static_cast<int>(pixel_size));
   italic.setItalic(true);
-  italic.setHintingPreference(kHinting);
   QFont upright = italic;
   upright.setItalic(false);
   return {italic, upright};
