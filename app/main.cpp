@@ -5,6 +5,7 @@
 #include "engine/random.h"
 #include "session/session.h"
 #include "signin/signin.h"
+#include "tovimel/version.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/font_warmup.h"
 #include "ui/qt/look.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   FontConfigWarmUp font_config;  // overlaps QApplication's start
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tovimel"));
-  QApplication::setApplicationVersion(QStringLiteral("3.1"));
+  QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
   QApplication::setDesktopFileName(QStringLiteral("tovimel"));
   // The model ends the program (Exit, or the practice window's close box), not Qt.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -2,6 +2,10 @@
 #include "ui/layouts.h"
 
 #include <optional>
+#include <string>
+#include <string_view>
+
+#include "tovimel/version.h"
 
 namespace tovimel {
 namespace {
@@ -29,7 +33,7 @@ struct Row {
   const char* name;
   int index = -1;
   const char* container = "";
-  const char* text = "";
+  std::string_view text = "";
   int left = 0, top = 0, width = 0, height = 0;
   Font font = kDefault;
   std::optional<Rgb> back{};
@@ -66,7 +70,7 @@ Control Build(const Row& r) {
   c.look.default_button = r.default_button;
   c.look.clickable = r.clickable;
   Props& p = c.props;
-  p.text = r.text;
+  p.text = std::string(r.text);
   p.left = r.left;
   p.top = r.top;
   p.width = r.width;
@@ -102,10 +106,11 @@ constexpr Align C = Align::Center;
 }  // namespace
 
 std::vector<Control> MainWindowLayout() {
+  const std::string title = std::string("Tovimel (Version ").append(kVersion).append(")");
   // Containers come before what they hold; later rows stack above earlier ones.
   // clang-format off
   return BuildAll({
-      {.kind = K::Window, .name = "frmTovimel3", .text = "Tovimel (Version 3.1)", .width = 9675, .height = 7695},
+      {.kind = K::Window, .name = "frmTovimel3", .text = title, .width = 9675, .height = 7695},
       {.kind = K::Frame, .name = "fraProb", .text = "Simplify", .left = 390, .top = 225, .width = 4035, .height = 1725, .border = true},
       {.kind = K::Frame, .name = "fraTimer", .left = 4485, .top = -15, .width = 2145, .height = 1080},
       {.kind = K::Frame, .name = "fraLevel", .text = "Level", .left = 8145, .top = 120, .width = 930, .height = 1980, .border = true},
