@@ -6,12 +6,15 @@
 #include <string>
 
 #include "engine/answer_setup.h"
-#include "session/main_window.h"
+#include "engine/main_window.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
+
 namespace {
 
-constexpr int kForms = 15;
+constexpr int kForms = optAnswerForm.count;
 
 // How a form treats one answer box.
 enum class Box {
@@ -61,46 +64,46 @@ constexpr std::array<Row, kForms> kRows{{
 // clang-format on
 
 void ApplyBoxes(Form& f, const Row& row) {
-  f.setText("lblAdd", 4, row.sign);
-  f.setVisible("lblAdd", 4, row.sign_visible);
-  for (int k = 0; k < 4; ++k) {
+  f.setText(lblAdd[4], row.sign);
+  f.setVisible(lblAdd[4], row.sign_visible);
+  for (int k = 0; k < txtAnswer.count; ++k) {
     const BoxRule& rule = row.boxes[static_cast<std::size_t>(k)];
-    f.setText("txtAnswer", k, rule.text);
-    f.setVisible("txtAnswer", k, rule.how != Box::Hidden);
+    f.setText(txtAnswer[k], rule.text);
+    f.setVisible(txtAnswer[k], rule.how != Box::Hidden);
   }
-  f.setVisible("imgRadical", -1, row.radical);
-  f.setVisible("lneViniculum", -1, row.bar);
+  f.setVisible(imgRadical, row.radical);
+  f.setVisible(lneViniculum, row.bar);
 }
 
 // Puts box 2 at `left` and keeps the radical at its home distance to it.
 void PlaceRadicand(MainWindow& w, int left) {
-  w.form.setLeft("txtAnswer", 2, left);
-  w.form.setLeft("imgRadical", -1, left - (w.AnswerBoxHome[2] - w.RadicalHome));
+  w.form.setLeft(txtAnswer[2], left);
+  w.form.setLeft(imgRadical, left - (w.AnswerBoxHome[2] - w.RadicalHome));
 }
 
 void PlaceRadicandHome(MainWindow& w) {
-  w.form.setLeft("txtAnswer", 2, w.AnswerBoxHome[2]);
-  w.form.setLeft("imgRadical", -1, w.RadicalHome);
+  w.form.setLeft(txtAnswer[2], w.AnswerBoxHome[2]);
+  w.form.setLeft(imgRadical, w.RadicalHome);
 }
 
 void SetX1(Form& f, double x) {
-  f.set("lneViniculum", -1, [x](Props& p) { p.x1 = x; });
+  f.set(lneViniculum, [x](Props& p) { p.x1 = x; });
 }
 void SetX2(Form& f, double x) {
-  f.set("lneViniculum", -1, [x](Props& p) { p.x2 = x; });
+  f.set(lneViniculum, [x](Props& p) { p.x2 = x; });
 }
 
 // The half-way right end of forms 4 to 6, a half twip included.
 double HalfBar(const MainWindow& w) {
-  return (w.form("lneViniculum").x1 + static_cast<double>(w.BarHomeX2)) / 2.0;
+  return (w.form(lneViniculum).x1 + static_cast<double>(w.BarHomeX2)) / 2.0;
 }
 
 // The positions table. Sizes and current positions are read at the moment of use.
 void ApplyPositions(MainWindow& w, int form) {
   Form& f = w.form;
-  const auto sign_left = [&] { return static_cast<double>(f("lblAdd", 4).left); };
+  const auto sign_left = [&] { return static_cast<double>(f(lblAdd[4]).left); };
   const auto box1_plus_box2_width = [&] {
-    return static_cast<double>(w.AnswerBoxHome[1]) + f("txtAnswer", 2).width;
+    return static_cast<double>(w.AnswerBoxHome[1]) + f(txtAnswer[2]).width;
   };
   switch (form) {
     case 0:
@@ -110,7 +113,7 @@ void ApplyPositions(MainWindow& w, int form) {
       break;
     case 1:
       PlaceRadicand(w, w.AnswerBoxHome[1]);
-      SetX1(f, f("imgRadical").left);
+      SetX1(f, f(imgRadical).left);
       SetX2(f, box1_plus_box2_width());
       break;
     case 2:
@@ -144,7 +147,7 @@ void ApplyPositions(MainWindow& w, int form) {
     case 10:
     case 13:
     case 14:
-      PlaceRadicand(w, w.AnswerBoxHome[1] + f("lblAdd", 4).width);
+      PlaceRadicand(w, w.AnswerBoxHome[1] + f(lblAdd[4]).width);
       break;
     default:
       break;
@@ -155,11 +158,11 @@ void ApplyPositions(MainWindow& w, int form) {
 
 void optAnswerForm_Click(MainWindow& w, int index) {
   Form& f = w.form;
-  f.setVisible("lblAdd", 4, true);
+  f.setVisible(lblAdd[4], true);
   // There is no button to select for an index outside 0..14, and no row to apply: such an
   // index only moves the focus (step 4).
   if (index >= 0 && index < kForms) {
-    f.select("optAnswerForm", index);
+    f.select(optAnswerForm[index]);
     ApplyBoxes(f, kRows[static_cast<std::size_t>(index)]);
     ApplyPositions(w, index);
   }
@@ -168,26 +171,16 @@ void optAnswerForm_Click(MainWindow& w, int index) {
 
 void ShowHideEntry(MainWindow& w, int show) {
   const bool visible = show != 0;
-  for (int i = 7; i <= 14; ++i) w.form.setVisible("optAnswerForm", i, visible);
-  for (const char* image : {"Image6", "Image4", "Image14", "Image15"}) {
-    w.form.setVisible(image, -1, visible);
+  for (int i = 7; i <= 14; ++i) w.form.setVisible(optAnswerForm[i], visible);
+  for (const ControlName image : {Image6, Image4, Image14, Image15}) {
+    w.form.setVisible(image, visible);
   }
 }
 
 void txtAnswer_GotFocus(MainWindow& w, int index) {
-  if (index < 0 || index > 3) return;
-  const int length = static_cast<int>(w.form("txtAnswer", index).text.size());
-  w.form.setSelection("txtAnswer", index, 0, length);
-}
-
-void WireAnswerArea(MainWindow& w) {
-  for (int k = 0; k < 4; ++k) {
-    w.form.onFocus("txtAnswer", k, [&w, k] { txtAnswer_GotFocus(w, k); });
-  }
-  // An option button that receives the focus is selected, exactly as by a click.
-  for (int k = 0; k < kForms; ++k) {
-    w.form.onFocus("optAnswerForm", k, [&w, k] { optAnswerForm_Click(w, k); });
-  }
+  if (index < 0 || index >= txtAnswer.count) return;
+  const int length = static_cast<int>(w.form(txtAnswer[index]).text.size());
+  w.form.setSelection(txtAnswer[index], 0, length);
 }
 
 }  // namespace tovimel

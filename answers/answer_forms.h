@@ -11,7 +11,5 @@ void optAnswerForm_Click(MainWindow& w, int index);
 void ShowHideEntry(MainWindow& w, int show);
 // An answer box received the focus: select its whole text.
 void txtAnswer_GotFocus(MainWindow& w, int index);
-// Installs the focus handlers of the answer boxes and option buttons on the window's form.
-void WireAnswerArea(MainWindow& w);
 
 }  // namespace tovimel

@@ -6,11 +6,14 @@
 #include <string>
 
 #include "answers/answer_forms.h"
+#include "engine/levels.h"
+#include "engine/main_window.h"
 #include "engine/numbers.h"
-#include "session/main_window.h"
-#include "session/session.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
+
 namespace {
 
 constexpr Rgb kRight{0, 255, 0};
@@ -23,9 +26,9 @@ void cmdSubmit_Click(MainWindow& w) {
   w.TotalCount = CheckedAdd(w.TotalCount, 1);
 
   // Every part is read and compared before anything on the screen changes.
-  const auto box = [&](int k) { return std::string(Trim(f("txtAnswer", k).text)); };
-  const auto key = [&](int label) { return ReadNumber(f("lblProb", label).text); };
-  const std::string signed_coefficient = std::string(Trim(f("lblAdd", 4).text)) + box(1);
+  const auto box = [&](int k) { return std::string(Trim(f(txtAnswer[k]).text)); };
+  const auto key = [&](int label) { return ReadNumber(f(lblProb[label]).text); };
+  const std::string signed_coefficient = std::string(Trim(f(lblAdd[4]).text)) + box(1);
   const std::array<double, 4> given{ReadNumber(box(0)), ReadNumber(signed_coefficient),
                                     ReadNumber(box(2)), ReadNumber(box(3))};
   const std::array<double, 4> expected{key(6), key(7), key(8), key(10)};
@@ -37,25 +40,25 @@ void cmdSubmit_Click(MainWindow& w) {
   }
 
   if (all_right) {
-    for (int k = 0; k < 4; ++k) f.setBack("txtAnswer", k, kRight);
+    for (int k = 0; k < txtAnswer.count; ++k) f.setBack(txtAnswer[k], kRight);
     w.RightCount = CheckedAdd(w.RightCount, 1);
-    f.setEnabled("cmdSubmit", -1, false);
+    f.setEnabled(cmdSubmit, false);
     // The binding mirrors every change at once, so these show before shutdown runs.
-    f.setText("lblWrong", -1, ScoreText(w.TotalCount));
-    f.setText("lblRight", -1, ScoreText(w.RightCount));
+    f.setText(lblWrong, ScoreText(w.TotalCount));
+    f.setText(lblRight, ScoreText(w.RightCount));
     const double grade =
         std::floor(100.0 * static_cast<double>(w.RightCount) / static_cast<double>(w.TotalCount));
-    f.setText("lblPercent", -1, ScoreText(static_cast<std::int64_t>(grade)) + "%");
-    f.setEnabled("cmdNew", -1, true);
-    f.focus("cmdNew", -1);
-    if (ReadNumber(f("lblProbCount").text) >= static_cast<double>(w.ProblemLimit)) shutdown(w);
+    f.setText(lblPercent, ScoreText(static_cast<std::int64_t>(grade)) + "%");
+    f.setEnabled(cmdNew, true);
+    f.focus(cmdNew);
+    if (ReadNumber(f(lblProbCount).text) >= static_cast<double>(w.ProblemLimit)) shutdown(w);
     return;
   }
 
-  for (int k = 0; k < 4; ++k) {
-    f.setBack("txtAnswer", k, right[static_cast<std::size_t>(k)] ? kRight : kWrong);
+  for (int k = 0; k < txtAnswer.count; ++k) {
+    f.setBack(txtAnswer[k], right[static_cast<std::size_t>(k)] ? kRight : kWrong);
   }
-  optAnswerForm_Click(w, w.level() <= 4 ? 0 : 7);
+  if (const Level* level = FindLevel(w.level())) optAnswerForm_Click(w, level->retry_form);
 }
 
 }  // namespace tovimel

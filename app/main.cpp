@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   WindowBinding practice(session.form(), WindowBinding::Frame::Titled);
   WindowBinding start(sign_in.form(), WindowBinding::Frame::Borderless);
   start.stayAbove(practice);
+  printer.setWindow(practice);
 
   sign_in.load();
   practice.show();

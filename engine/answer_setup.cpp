@@ -3,66 +3,69 @@
 #include "engine/answer_setup.h"
 
 #include "answers/answer_forms.h"
+#include "engine/levels.h"
+#include "engine/main_window.h"
 #include "engine/numbers.h"
-#include "session/main_window.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
+
 namespace {
 
 double KeyValue(const MainWindow& w, int label) {
-  return ReadNumber(w.form("lblProb", label).text);
+  return ReadNumber(w.form(lblProb[label]).text);
 }
 
-// Gives optAnswerForm(0) the focus, which selects form 0 through the button's focus handler.
-// The form ends up selected and arranged exactly as by a click in every case: when the button
-// already holds the focus (focusing it again runs no handler) or cannot take it (a hidden frame),
-// the click's procedure runs directly.
-void FocusFormZero(MainWindow& w) {
-  const bool had_focus = w.form.hasFocus("optAnswerForm", 0);
-  if (had_focus || !w.form.focus("optAnswerForm", 0)) optAnswerForm_Click(w, 0);
+// Gives the form's option button the focus, which selects the form through the button's focus
+// handler. The form ends up selected and arranged exactly as by a click in every case: when the
+// button already holds the focus (focusing it again runs no handler) or cannot take it (a hidden
+// frame), the click's procedure runs directly.
+void FocusForm(MainWindow& w, int form) {
+  const bool had_focus = w.form.hasFocus(optAnswerForm[form]);
+  if (had_focus || !w.form.focus(optAnswerForm[form])) optAnswerForm_Click(w, form);
 }
 
 }  // namespace
 
 void SetupAnswers(MainWindow& w) {
-  switch (w.level()) {
-    case 1:
-    case 2:
-      optAnswerForm_Click(w, 3);
+  const Level* level = FindLevel(w.level());
+  if (level == nullptr) {
+    pickAnswerSlot(w);
+    return;
+  }
+  switch (level->new_problem) {
+    case NewProblemForm::Select:
+      optAnswerForm_Click(w, level->answer_form);
       break;
-    case 3:
-      optAnswerForm_Click(w, 0);
-      break;
-    case 4: {
+    case NewProblemForm::SelectIfKeyHasAOne: {
       // Read in the order K1, K4, K2, K3, K5; all five before the test is decided.
       const double k1 = KeyValue(w, 6);
       const double k4 = KeyValue(w, 9);
       const double k2 = KeyValue(w, 7);
       const double k3 = KeyValue(w, 8);
       const double k5 = KeyValue(w, 10);
-      if (k1 == 0 && k4 == 0 && (k2 == 1 || k3 == 1 || k5 == 1)) FocusFormZero(w);
+      if (k1 == 0 && k4 == 0 && (k2 == 1 || k3 == 1 || k5 == 1)) FocusForm(w, level->answer_form);
       break;
     }
-    case 5:
-      optAnswerForm_Click(w, 7);
-      w.form.focus("txtAnswer", 0);
+    case NewProblemForm::SelectAndFocusWholePart:
+      optAnswerForm_Click(w, level->answer_form);
+      w.form.focus(txtAnswer[0]);
       break;
-    default:
-      break;  // the scroll bar offers 1..5 only
   }
   pickAnswerSlot(w);
 }
 
 void pickAnswerSlot(MainWindow& w) {
-  for (int k = 0; k < 4; ++k) {
-    if (!w.form("txtAnswer", k).visible) continue;
+  for (int k = 0; k < txtAnswer.count; ++k) {
+    if (!w.form(txtAnswer[k]).visible) continue;
     // Giving a box the focus runs its focus handler. The form model runs no handler
     // for the control that already holds the focus, so run it here: form 6's "1" is selected
     // even when box 1 kept the focus through the change of form.
-    if (w.form.hasFocus("txtAnswer", k)) {
+    if (w.form.hasFocus(txtAnswer[k])) {
       txtAnswer_GotFocus(w, k);
     } else {
-      w.form.focus("txtAnswer", k);
+      w.form.focus(txtAnswer[k]);
     }
     return;
   }

@@ -1,65 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "engine/generator.h"
 
-#include <initializer_list>
-
 #include "engine/answer_setup.h"
+#include "engine/levels.h"
+#include "engine/main_window.h"
 #include "engine/numbers.h"
 #include "engine/radical.h"
-#include "session/main_window.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
+
 namespace {
 
 constexpr Rgb kFreshBox{192, 255, 255};
 
-struct Range {
-  int lo, hi;
-};
-
-// Draws the exponents of 2, 3 and 5 at one position, in that order.
-void DrawPosition(MainWindow& w, int position, Range e2, Range e3, Range e5) {
-  auto& row = w.ProblemExponents[position];
-  row[1] = Draw(w.random, e2.lo, e2.hi);
-  row[2] = Draw(w.random, e3.lo, e3.hi);
-  row[3] = Draw(w.random, e5.lo, e5.hi);
-}
-
-void DrawExponents(MainWindow& w, int level) {
-  switch (level) {
-    case 1:
-      DrawPosition(w, 3, {1, 4}, {1, 3}, {0, 2});
-      break;
-    case 2:
-      DrawPosition(w, 2, {1, 2}, {0, 0}, {0, 0});
-      DrawPosition(w, 3, {1, 3}, {1, 3}, {0, 2});
-      break;
-    case 3:
-      DrawPosition(w, 2, {1, 2}, {1, 2}, {1, 2});
-      DrawPosition(w, 3, {1, 2}, {1, 2}, {1, 2});
-      DrawPosition(w, 5, {1, 3}, {1, 2}, {1, 2});
-      break;
-    case 4:
-      DrawPosition(w, 2, {1, 3}, {1, 3}, {1, 3});
-      DrawPosition(w, 3, {1, 3}, {1, 3}, {1, 3});
-      DrawPosition(w, 5, {1, 2}, {1, 2}, {1, 2});
-      DrawPosition(w, 6, {1, 2}, {1, 2}, {1, 2});
-      break;
-    case 5: {
-      DrawPosition(w, 4, {0, 1}, {0, 1}, {0, 1});
-      DrawPosition(w, 5, {0, 1}, {0, 1}, {0, 1});
-      DrawPosition(w, 6, {0, 1}, {0, 1}, {0, 1});
-      auto all_zero = [&](int i) {
-        const auto& e = w.ProblemExponents[i];
-        return e[1] == 0 && e[2] == 0 && e[3] == 0;
-      };
-      // The denominator's root needs a coefficient other than 1 and a radicand that is no square.
-      if (all_zero(5)) w.ProblemExponents[5][2] = 1;
-      if (all_zero(6)) w.ProblemExponents[6][1] = 1;
-      break;
+// Draws a level's exponents, positions in the table's order and at each position the primes 2,
+// 3 and 5 in that order.
+void DrawExponents(MainWindow& w, const Level& level) {
+  for (const PositionDraw& draw : level.draws) {
+    if (draw.position == 0) break;
+    auto& row = w.ProblemExponents[draw.position];
+    for (int j = 1; j <= 3; ++j) {
+      const ExponentRange& range = draw.exponents[static_cast<std::size_t>(j - 1)];
+      row[j] = Draw(w.random, range.lo, range.hi);
     }
-    default:
-      break;  // the scroll bar offers 1..5 only
+  }
+  if (level.key == KeyMethod::Conjugate) {
+    auto all_zero = [&](int i) {
+      const auto& e = w.ProblemExponents[i];
+      return e[1] == 0 && e[2] == 0 && e[3] == 0;
+    };
+    // The denominator's root needs a coefficient other than 1 and a radicand that is no square.
+    if (all_zero(5)) w.ProblemExponents[5][2] = 1;
+    if (all_zero(6)) w.ProblemExponents[6][1] = 1;
   }
 }
 
@@ -128,33 +102,35 @@ void Conjugate(MainWindow& w, std::array<std::int32_t, 7>& key) {
 
 void cmdNew_Click(MainWindow& w) {
   Form& f = w.form;
-  f.setEnabled("cmdNew", -1, false);
+  f.setEnabled(cmdNew, false);
 
-  const double count = ReadNumber(f("lblProbCount").text);
-  f.setText("lblProbCount", -1, NumberText(static_cast<std::int64_t>(count) + 1));
+  const double count = ReadNumber(f(lblProbCount).text);
+  f.setText(lblProbCount, NumberText(static_cast<std::int64_t>(count) + 1));
 
-  for (int k = 0; k < 4; ++k) f.setText("txtAnswer", k, "");
-  for (int k = 0; k < 4; ++k) f.setBack("txtAnswer", k, kFreshBox);
+  for (int k = 0; k < txtAnswer.count; ++k) f.setText(txtAnswer[k], "");
+  for (int k = 0; k < txtAnswer.count; ++k) f.setBack(txtAnswer[k], kFreshBox);
 
   for (int i = 1; i <= 6; ++i) {
     w.ProblemExponents[i] = {};
     w.ProblemNumbers[i] = 1;
   }
 
-  DrawExponents(w, w.level());
+  // The scroll bar offers the table's levels only; another value draws nothing.
+  const Level* level = FindLevel(w.level());
+  if (level) DrawExponents(w, *level);
 
   for (int i = 1; i <= 6; ++i) w.ProblemNumbers[i] = Build(w, w.ProblemExponents[i]);
-  for (int i = 1; i <= 6; ++i) f.setText("lblProb", i - 1, NumberText(w.ProblemNumbers[i]));
+  for (int i = 1; i <= 6; ++i) f.setText(lblProb[i - 1], NumberText(w.ProblemNumbers[i]));
 
   std::array<std::int32_t, 7> key{};
-  if (w.level() <= 4) {
-    RationaliseAndCancel(w, key);
-  } else {
+  if (level && level->key == KeyMethod::Conjugate) {
     Conjugate(w, key);
+  } else {
+    RationaliseAndCancel(w, key);
   }
-  for (int i = 1; i <= 6; ++i) f.setText("lblProb", 5 + i, NumberText(key[i]));
+  for (int i = 1; i <= 6; ++i) f.setText(lblProb[5 + i], NumberText(key[i]));
 
-  f.setEnabled("cmdSubmit", -1, true);
+  f.setEnabled(cmdSubmit, true);
   SetupAnswers(w);
 }
 

@@ -9,9 +9,7 @@ namespace tovimel {
 
 std::int32_t RaiseTo(std::int32_t base, std::int32_t exponent) {
   std::int32_t product = 1;
-  if (exponent == 0) return product;
-  const std::int32_t limit = exponent;
-  for (std::int32_t i = 1; i <= limit; ++i) product = CheckedMul(product, base);
+  for (std::int32_t i = 0; i < exponent; ++i) product = CheckedMul(product, base);
   return product;
 }
 

@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/main_window.h"
 #include "engine/numbers.h"
-#include "session/main_window.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
+
 namespace {
 
 std::string TwoDigits(int value) {
@@ -34,7 +37,7 @@ void timOverAll_Timer(MainWindow& w) {
   }
   w.ClockSeconds = static_cast<std::int16_t>(seconds);
   w.ClockMinutes = static_cast<std::int16_t>(minutes);
-  w.form.setText("clock", -1, ClockText(minutes, seconds));
+  w.form.setText(clock, ClockText(minutes, seconds));
 }
 
 }  // namespace tovimel

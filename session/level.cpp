@@ -1,68 +1,46 @@
 // SPDX-License-Identifier: MIT
 #include "session/level.h"
 
-#include <array>
-
 #include "answers/answer_forms.h"
+#include "engine/levels.h"
+#include "engine/main_window.h"
 #include "engine/numbers.h"
-#include "session/main_window.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
+
 namespace {
 
-// Kept: the level leaves the control as the previous level left it.
-enum class Show { Hidden, Shown, Kept };
-
-struct LevelRow {
-  std::array<bool, 6> prob;  // lblProb(0)..lblProb(5)
-  Show add0, add1;
-  bool line, upper_root, lower_root;
-  int answer_form;
-  int offer_whole_forms;  // ShowHideEntry's argument
-};
-
-constexpr auto H = Show::Hidden;
-constexpr auto S = Show::Shown;
-constexpr auto K = Show::Kept;
-
-constexpr std::array<LevelRow, 5> kLevels{{
-    {{false, false, true, false, false, false}, H, H, false, true, false, 3, 0},
-    {{false, true, true, false, false, false}, H, H, false, true, false, 3, 0},
-    {{false, true, true, false, true, false}, H, H, true, true, false, 0, 0},
-    {{false, true, true, false, true, true}, K, K, true, true, true, 0, 0},
-    {{false, true, false, true, true, true}, K, S, true, false, true, 7, 1},
-}};
-
-void Apply(Form& f, int index, Show show) {
-  if (show != Show::Kept) f.setVisible("lblAdd", index, show == Show::Shown);
+void Apply(Form& f, ControlId control, Show show) {
+  if (show != Show::Kept) f.setVisible(control, show == Show::Shown);
 }
 
 }  // namespace
 
 void vsbLevel_Change(MainWindow& w) {
   Form& f = w.form;
-  const int level = w.level();
-  f.setText("lblLevel", -1, NumberText(level));
-  if (level < 1 || level > static_cast<int>(kLevels.size())) return;
-  const LevelRow& row = kLevels[level - 1];
+  f.setText(lblLevel, NumberText(w.level()));
+  const Level* level = FindLevel(w.level());
+  if (level == nullptr) return;
 
-  for (int i = 0; i < 6; ++i) f.setVisible("lblProb", i, row.prob[i]);
-  Apply(f, 0, row.add0);
-  Apply(f, 1, row.add1);
-  f.setVisible("Line1", -1, row.line);
+  for (int i = 0; i < 6; ++i) f.setVisible(lblProb[i], level->numbers[static_cast<std::size_t>(i)]);
+  Apply(f, lblAdd[0], level->plus0);
+  Apply(f, lblAdd[1], level->plus1);
+  f.setVisible(Line1, level->bar);
   // Observers see the roots change in the same order as on the original screen.
-  if (level == 5) {
-    f.setVisible("imgLowerRadical", -1, row.lower_root);
-    f.setVisible("imgUpperRadical", -1, row.upper_root);
+  if (level->lower_root_first) {
+    f.setVisible(imgLowerRadical, level->lower_root);
+    f.setVisible(imgUpperRadical, level->upper_root);
   } else {
-    f.setVisible("imgUpperRadical", -1, row.upper_root);
-    f.setVisible("imgLowerRadical", -1, row.lower_root);
+    f.setVisible(imgUpperRadical, level->upper_root);
+    f.setVisible(imgLowerRadical, level->lower_root);
   }
-  optAnswerForm_Click(w, row.answer_form);
-  f.setText("lblLevelShow", -1, "Level " + NumberText(level));
-  ShowHideEntry(w, row.offer_whole_forms);
+  optAnswerForm_Click(w, level->answer_form);
+  f.setText(lblLevelShow, std::string(level->name));
+  ShowHideEntry(w, level->whole_forms ? 1 : 0);
   // Keeps the arrow keys on the scroll bar while the student tries the levels.
-  if (level >= 2) f.focus("vsbLevel");
+  if (level != &kLevels.front()) f.focus(vsbLevel);
 }
 
 }  // namespace tovimel

@@ -32,11 +32,4 @@ class Process {
   virtual void quit() = 0;
 };
 
-// Standard-library versions for a program without a desktop.
-class SystemTime final : public TimeSource {
- public:
-  double secondsSinceMidnight() override;
-  std::string todayText() override;
-};
-
 }  // namespace tovimel

@@ -13,10 +13,10 @@
 #include "session/teacher_code.h"
 
 namespace tovimel {
-namespace {
 
-constexpr int kAnswerForms = 15;
-constexpr int kAnswerBoxes = 4;
+using namespace frmTovimel3;
+
+namespace {
 
 std::uint64_t Mix(std::uint64_t x) {
   x += 0x9e3779b97f4a7c15ULL;
@@ -27,42 +27,28 @@ std::uint64_t Mix(std::uint64_t x) {
 
 }  // namespace
 
-void shutdown(MainWindow& w) {
-  Form& f = w.form;
-  f.setEnabled("timOverAll", -1, false);
-  f.setVisible("fraProb", -1, false);
-  f.setVisible("fraKey", -1, false);
-  f.setVisible("fraAnswer", -1, false);
-  f.setBack(f.name(), -1, kWhite);
-  f.setVisible("lblTitle", -1, true);
-  f.setVisible("cmdSubmit", -1, false);
-  f.setVisible("cmdNew", -1, false);
-  f.setVisible("cmdPrintIt", -1, true);
-  f.setEnabled("cmdPrintIt", -1, true);
-}
-
 Session::Session(RandomSource& random, TimeSource& time, Printer& printer, Process& process)
     : window_(random), time_(time), printer_(printer), process_(process) {
   Form& f = window_.form;
-  f.onClick("cmdStart", -1, [this] { start(); });
-  f.onClick("cmdNew", -1, [this] { next(); });
-  f.onClick("cmdSubmit", -1, [this] { submit(); });
-  f.onClick("cmdExit", -1, [this] { exit(); });
-  f.onClick("cmdPrintIt", -1, [this] { print(); });
-  f.onClick("lblPeriod", -1, [this] { keyReveal(); });
+  f.onClick(cmdStart, [this] { start(); });
+  f.onClick(cmdNew, [this] { next(); });
+  f.onClick(cmdSubmit, [this] { submit(); });
+  f.onClick(cmdExit, [this] { exit(); });
+  f.onClick(cmdPrintIt, [this] { print(); });
+  f.onClick(lblPeriod, [this] { keyReveal(); });
   // An option button that takes the focus is selected as by a click, under the same checks.
-  for (int i = 0; i < kAnswerForms; ++i) {
-    f.onClick("optAnswerForm", i, [this, i] { answerForm(i); });
-    f.onFocus("optAnswerForm", i, [this, i] { answerForm(i); });
+  for (int i = 0; i < optAnswerForm.count; ++i) {
+    f.onClick(optAnswerForm[i], [this, i] { answerForm(i); });
+    f.onFocus(optAnswerForm[i], [this, i] { answerForm(i); });
   }
   // A box taking the focus after the window is gone must not touch it.
-  for (int k = 0; k < kAnswerBoxes; ++k) {
-    f.onFocus("txtAnswer", k, [this, k] {
+  for (int k = 0; k < txtAnswer.count; ++k) {
+    f.onFocus(txtAnswer[k], [this, k] {
       if (alive()) txtAnswer_GotFocus(window_, k);
     });
   }
-  f.onTimer("timOverAll", [this] { tick(); });
-  f.onChange("vsbLevel", -1, [this] { levelChange(); });
+  f.onTimer(timOverAll, [this] { tick(); });
+  f.onChange(vsbLevel, [this] { levelChange(); });
   f.onClose([this] { exit(); });
 }
 
@@ -70,8 +56,8 @@ MainState Session::state() const {
   const Form& f = window_.form;
   if (!f.window().props.enabled) return MainState::SigningIn;
   if (!started_) return MainState::Ready;
-  if (f("cmdPrintIt").visible) return MainState::RunEnded;
-  if (f("cmdSubmit").enabled) return MainState::ProblemOpen;
+  if (f(cmdPrintIt).visible) return MainState::RunEnded;
+  if (f(cmdSubmit).enabled) return MainState::ProblemOpen;
   return MainState::ProblemSolved;
 }
 
@@ -97,11 +83,11 @@ void Session::start() {
   if (!alive() || state() != MainState::Ready) return;
   started_ = true;
   Form& f = window_.form;
-  f.setVisible("fraLevel", -1, false);
-  f.setEnabled("cmdStart", -1, false);
-  f.setEnabled("cmdSubmit", -1, true);
+  f.setVisible(fraLevel, false);
+  f.setEnabled(cmdStart, false);
+  f.setEnabled(cmdSubmit, true);
   cmdNew_Click(window_);
-  f.setEnabled("timOverAll", -1, true);
+  f.setEnabled(timOverAll, true);
 }
 
 void Session::next() {
@@ -118,12 +104,12 @@ void Session::exit() {
   // While signing in the main window is out of reach; only the sign-in's "Exit" ends the program.
   if (!alive() || state() == MainState::SigningIn) return;
   closed_ = true;
-  window_.form.setVisible(window_.form.name(), -1, false);
+  window_.form.setVisible(window_.form.self(), false);
   process_.quit();
 }
 
 void Session::tick() {
-  if (!alive() || !window_.form("timOverAll").enabled) return;
+  if (!alive() || !window_.form(timOverAll).enabled) return;
   timOverAll_Timer(window_);
 }
 
@@ -137,7 +123,7 @@ void Session::levelChange() {
   if (state() != MainState::Ready) {
     // The scroll bar was moved where the level is fixed: put it back, so that the next problem
     // is not made for a level the window does not show.
-    if (window_.level() != applied_level_) window_.form.setValue("vsbLevel", -1, applied_level_);
+    if (window_.level() != applied_level_) window_.form.setValue(vsbLevel, applied_level_);
     return;
   }
   applied_level_ = window_.level();
@@ -146,12 +132,12 @@ void Session::levelChange() {
 
 void Session::keyReveal() {
   if (!alive() || state() == MainState::SigningIn) return;
-  if (window_.form("lblPeriod").text == kTeacherCode) window_.form.setVisible("fraKey", -1, true);
+  if (window_.form(lblPeriod).text == kTeacherCode) window_.form.setVisible(fraKey, true);
 }
 
 void Session::answerForm(int index) {
-  if (!alive() || index < 0 || index >= kAnswerForms) return;
-  if (!window_.form.operable(window_.form.control("optAnswerForm", index))) return;
+  if (!alive() || index < 0 || index >= optAnswerForm.count) return;
+  if (!window_.form.operable(window_.form.control(optAnswerForm[index]))) return;
   optAnswerForm_Click(window_, index);
 }
 

@@ -3,16 +3,12 @@
 // level and key reveal. The window's events reach these through the form's handlers.
 #pragma once
 
-#include "session/main_window.h"
+#include "engine/main_window.h"
 #include "session/platform.h"
 
 namespace tovimel {
 
 enum class MainState { SigningIn, Ready, ProblemOpen, ProblemSolved, RunEnded };
-
-// Ends the run: clock stopped, problem/answer/key frames hidden, white background, title shown,
-// Submit and Next gone, "Print Results" offered.
-void shutdown(MainWindow& w);
 
 class Session {
  public:

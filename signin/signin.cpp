@@ -5,21 +5,24 @@
 #include "ui/layouts.h"
 
 namespace tovimel {
+
+using namespace frmSignIn;
+
 namespace {
 
 constexpr Rgb kYellow{255, 255, 0};
 
 struct Field {
-  const char* box;
-  const char* label;
+  ControlName box;
+  ControlName label;
 };
 
 // Each sign-in field and the main window's strip label that mirrors it.
 constexpr Field kFields[] = {
-    {"txtPeriod", "lblPeriod"},
-    {"txtID", "lblID"},
-    {"txtName", "lblName"},
-    {"txtTeacher", "lblTeacher"},
+    {txtPeriod, frmTovimel3::lblPeriod},
+    {txtID, frmTovimel3::lblID},
+    {txtName, frmTovimel3::lblName},
+    {txtTeacher, frmTovimel3::lblTeacher},
 };
 
 }  // namespace
@@ -27,11 +30,11 @@ constexpr Field kFields[] = {
 SignIn::SignIn(Session& main, TimeSource& time, Process& process)
     : form_(SignInLayout()), main_(main), time_(time), process_(process) {
   for (const Field& field : kFields) {
-    form_.onChange(field.box, -1, [this, field] { fieldChanged(field.box, field.label); });
+    form_.onChange(field.box, [this, field] { fieldChanged(field.box, field.label); });
   }
-  form_.onTimer("Timer1", [this] { flash(); });
-  form_.onClick("cmdOk", -1, [this] { ok(); });
-  form_.onClick("cmdExit", -1, [this] { exit(); });
+  form_.onTimer(Timer1, [this] { flash(); });
+  form_.onClick(cmdOk, [this] { ok(); });
+  form_.onClick(cmdExit, [this] { exit(); });
   form_.onClose([this] { closeRequested(); });
 }
 
@@ -40,47 +43,47 @@ void SignIn::load() {
   loaded_ = true;
   main_.load();
   Form& main = main_.form();
-  main.setEnabled(main.name(), -1, false);
-  main.setVisible(main.name(), -1, true);
-  form_.focus("txtPeriod");
+  main.setEnabled(main.self(), false);
+  main.setVisible(main.self(), true);
+  form_.focus(txtPeriod);
 }
 
 void SignIn::OnOk() {
   if (unloaded_) return;
-  const auto text = [this](const char* box) -> const std::string& { return form_(box).text; };
-  const bool code = text("txtPeriod") == kTeacherCode;
+  const auto text = [this](ControlId box) -> const std::string& { return form_(box).text; };
+  const bool code = text(txtPeriod) == kTeacherCode;
   // Blanks are text too: only an empty field is missing.
-  const bool complete = !text("txtID").empty() && !text("txtName").empty() &&
-                        !text("txtPeriod").empty() && !text("txtTeacher").empty();
-  form_.setEnabled("cmdOk", -1, code || complete);
+  const bool complete = !text(txtID).empty() && !text(txtName).empty() &&
+                        !text(txtPeriod).empty() && !text(txtTeacher).empty();
+  form_.setEnabled(cmdOk, code || complete);
 }
 
-void SignIn::fieldChanged(const char* field, const char* label) {
+void SignIn::fieldChanged(ControlId field, ControlId label) {
   if (!loaded_ || unloaded_) return;
-  main_.form().setText(label, -1, form_(field).text);
+  main_.form().setText(label, form_(field).text);
   OnOk();
 }
 
 void SignIn::flash() {
   if (unloaded_) return;
-  if (form_("lblFlash").back == kBlack) {
-    form_.setBack("lblFlash", -1, kYellow);
-    form_.setFore("lblFlash", -1, kBlack);
+  if (form_(lblFlash).back == kBlack) {
+    form_.setBack(lblFlash, kYellow);
+    form_.setFore(lblFlash, kBlack);
   } else {
-    form_.setBack("lblFlash", -1, kBlack);
-    form_.setFore("lblFlash", -1, kYellow);
+    form_.setBack(lblFlash, kBlack);
+    form_.setFore(lblFlash, kYellow);
   }
 }
 
 void SignIn::ok() {
   // Enter presses "OK" only while it is enabled; a direct call obeys the same rule.
-  if (!loaded_ || unloaded_ || !form_("cmdOk").enabled) return;
+  if (!loaded_ || unloaded_ || !form_(cmdOk).enabled) return;
   Form& main = main_.form();
-  main.setEnabled(main.name(), -1, true);
-  main.setText("lblDate", -1, time_.todayText());
+  main.setEnabled(main.self(), true);
+  main.setText(frmTovimel3::lblDate, time_.todayText());
   unloaded_ = true;
-  form_.setEnabled("Timer1", -1, false);
-  form_.setVisible(form_.name(), -1, false);
+  form_.setEnabled(Timer1, false);
+  form_.setVisible(form_.self(), false);
 }
 
 void SignIn::exit() {

@@ -4,6 +4,7 @@
 
 #include "session/platform.h"
 #include "session/session.h"
+#include "ui/controls.h"
 #include "ui/form.h"
 
 namespace tovimel {
@@ -26,7 +27,7 @@ class SignIn {
   void load();
 
   void OnOk();
-  void fieldChanged(const char* field, const char* label);
+  void fieldChanged(ControlId field, ControlId label);
   void flash();
   void ok();
   void exit();

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/numbers.h"
-#include "fakes.h"
+#include "tests/program.h"
 
 namespace tovimel {
 
@@ -28,12 +28,14 @@ inline void PrintTo(MainState state, std::ostream* os) {
 
 namespace tovimel::testing {
 
+using namespace frmTovimel3;
+
 using Key = std::array<std::int64_t, 6>;  // K1..K6
 
 inline Key ReadKey(const Form& f) {
   Key key{};
   for (int i = 0; i < 6; ++i)
-    key[i] = static_cast<std::int64_t>(ReadNumber(f("lblProb", 6 + i).text));
+    key[i] = static_cast<std::int64_t>(ReadNumber(f(lblProb[6 + i]).text));
   return key;
 }
 
@@ -44,7 +46,7 @@ inline std::int64_t Expected(const Key& key, int box) {
 }
 
 inline std::string Sign(const Form& f) {
-  return std::string(Trim(f("lblAdd", 4).text));
+  return std::string(Trim(f(lblAdd[4]).text));
 }
 
 // Whether the selected form can carry this key: what it hides already holds the right value,
@@ -52,12 +54,12 @@ inline std::string Sign(const Form& f) {
 inline bool Fits(const Form& f, const Key& key) {
   const std::string sign = Sign(f);
   for (int box = 0; box < 4; ++box) {
-    const Props& p = f("txtAnswer", box);
+    const Props& p = f(txtAnswer[box]);
     if (p.visible) continue;
     const std::string text = box == 1 ? sign + std::string(Trim(p.text)) : p.text;
     if (ReadNumber(text) != static_cast<double>(Expected(key, box))) return false;
   }
-  if (!f("txtAnswer", 1).visible) return true;
+  if (!f(txtAnswer[1]).visible) return true;
   if (sign == "+") return key[1] > 0;
   if (sign == "-") return key[1] < 0;
   return true;
@@ -67,7 +69,7 @@ inline bool Fits(const Form& f, const Key& key) {
 inline void ChooseForm(Form& f, const Key& key) {
   if (Fits(f, key)) return;
   for (int i = 0; i < 15; ++i) {
-    if (!f.click("optAnswerForm", i)) continue;
+    if (!f.click(optAnswerForm[i])) continue;
     if (Fits(f, key)) return;
   }
   ADD_FAILURE() << "no offered answer form fits the key";
@@ -78,14 +80,14 @@ inline void TypeKey(Form& f, const Key& key, bool off) {
   const std::string sign = Sign(f);
   bool spoiled = false;
   for (int box = 0; box < 4; ++box) {
-    if (!f("txtAnswer", box).visible) continue;
+    if (!f(txtAnswer[box]).visible) continue;
     std::int64_t value = Expected(key, box);
     if (box == 1 && !sign.empty() && value < 0) value = -value;  // the sign label carries it
     if (off && !spoiled) {
       value += 1;
       spoiled = true;
     }
-    f.setText("txtAnswer", box, NumberText(value));
+    f.setText(txtAnswer[box], NumberText(value));
   }
   ASSERT_TRUE(!off || spoiled);
 }
@@ -102,26 +104,26 @@ inline void ExpectState(Session& s, MainState want, const std::string& where) {
   EXPECT_EQ(s.state(), want);
   EXPECT_EQ(f.window().props.enabled, !signing);
   EXPECT_TRUE(f.window().props.visible);
-  EXPECT_TRUE(f("cmdStart").visible);
-  EXPECT_EQ(f("cmdStart").enabled, before);
-  EXPECT_EQ(f("cmdSubmit").visible, !ended);
-  EXPECT_EQ(f("cmdNew").visible, !ended);
+  EXPECT_TRUE(f(cmdStart).visible);
+  EXPECT_EQ(f(cmdStart).enabled, before);
+  EXPECT_EQ(f(cmdSubmit).visible, !ended);
+  EXPECT_EQ(f(cmdNew).visible, !ended);
   if (!ended) {  // at the end they are only hidden: Next stays enabled from the last answer
-    EXPECT_EQ(f("cmdSubmit").enabled, open);
-    EXPECT_EQ(f("cmdNew").enabled, solved);
+    EXPECT_EQ(f(cmdSubmit).enabled, open);
+    EXPECT_EQ(f(cmdNew).enabled, solved);
   }
   if (solved) {
-    EXPECT_TRUE(f.hasFocus("cmdNew"));
+    EXPECT_TRUE(f.hasFocus(cmdNew));
   }
-  EXPECT_EQ(f("cmdPrintIt").visible, ended);
-  EXPECT_EQ(f("cmdPrintIt").enabled, ended);
-  EXPECT_TRUE(f("cmdExit").visible);
-  EXPECT_TRUE(f("cmdExit").enabled);
-  EXPECT_EQ(f("fraLevel").visible, before);
-  EXPECT_EQ(f("timOverAll").enabled, open || solved);
-  EXPECT_EQ(f("lblTitle").visible, ended);
-  EXPECT_EQ(f("fraProb").visible, !ended);
-  EXPECT_EQ(f("fraAnswer").visible, !ended);
+  EXPECT_EQ(f(cmdPrintIt).visible, ended);
+  EXPECT_EQ(f(cmdPrintIt).enabled, ended);
+  EXPECT_TRUE(f(cmdExit).visible);
+  EXPECT_TRUE(f(cmdExit).enabled);
+  EXPECT_EQ(f(fraLevel).visible, before);
+  EXPECT_EQ(f(timOverAll).enabled, open || solved);
+  EXPECT_EQ(f(lblTitle).visible, ended);
+  EXPECT_EQ(f(fraProb).visible, !ended);
+  EXPECT_EQ(f(fraAnswer).visible, !ended);
   EXPECT_EQ(f.window().props.back, ended ? std::optional<Rgb>(kWhite) : std::nullopt);
 }
 
@@ -129,7 +131,7 @@ inline void Answer(Form& f, bool right) {
   const Key key = ReadKey(f);
   ChooseForm(f, key);
   TypeKey(f, key, !right);
-  ASSERT_TRUE(f.click("cmdSubmit"));
+  ASSERT_TRUE(f.click(cmdSubmit));
 }
 
 // Everything a handler could change: the main window, the session's counters, the services.
@@ -158,48 +160,48 @@ inline const std::vector<Poke>& Pokes() {
   static const std::vector<Poke> pokes{
       {"Start",
        [](Program& p) {
-         p.main().click("cmdStart");
+         p.main().click(cmdStart);
          p.session.start();
        }},
       {"Next",
        [](Program& p) {
-         p.main().click("cmdNew");
+         p.main().click(cmdNew);
          p.session.next();
        }},
       {"Submit",
        [](Program& p) {
-         p.main().click("cmdSubmit");
+         p.main().click(cmdSubmit);
          p.session.submit();
        }},
       {"Print",
        [](Program& p) {
-         p.main().click("cmdPrintIt");
+         p.main().click(cmdPrintIt);
          p.session.print();
        }},
       {"Exit",
        [](Program& p) {
-         p.main().click("cmdExit");
+         p.main().click(cmdExit);
          p.session.exit();
        }},
       {"Close", [](Program& p) { p.main().requestClose(); }},
       {"Tick",
        [](Program& p) {
-         p.main().tick("timOverAll");
+         p.main().tick(timOverAll);
          p.session.tick();
        }},
       {"Level",
        [](Program& p) {
-         p.main().setValue("vsbLevel", -1, 5);
+         p.main().setValue(vsbLevel, 5);
          p.session.levelChange();
        }},
       {"Reveal",
        [](Program& p) {
-         p.main().click("lblPeriod");
+         p.main().click(lblPeriod);
          p.session.keyReveal();
        }},
       {"Form",
        [](Program& p) {
-         p.main().click("optAnswerForm", 0);
+         p.main().click(optAnswerForm[0]);
          p.session.answerForm(0);
        }},
       {"HiddenForm", [](Program& p) { p.session.answerForm(8); }},
@@ -220,26 +222,27 @@ inline void ExpectNothingRuns(Program& p) {
   const Snapshot in_before = Snap(p.in());
   const int date_reads = p.time.date_reads;
   for (const Poke& poke : Pokes()) poke.run(p);
-  p.in().setText("txtID", -1, "99");
-  p.in().click("cmdOk");
-  p.in().tick("Timer1");
+  p.in().setText(frmSignIn::txtID, "99");
+  p.in().click(frmSignIn::cmdOk);
+  p.in().tick(frmSignIn::Timer1);
   p.in().requestClose();
   p.signin.ok();
   p.signin.flash();
   p.signin.exit();
-  p.main().focus("optAnswerForm", 2);
-  p.main().setText("txtAnswer", 1, "5");
-  p.main().focus("txtAnswer", 1);
-  EXPECT_EQ(p.main()("txtAnswer", 1).sel_length, 0);  // its focus handler did not run
+  p.main().focus(optAnswerForm[2]);
+  p.main().setText(txtAnswer[1], "5");
+  p.main().focus(txtAnswer[1]);
+  EXPECT_EQ(p.main()(txtAnswer[1]).sel_length, 0);  // its focus handler did not run
 
   World after = Observe(p);
   for (World* w : {&before, &after}) {
-    w->window = Without(Without(w->window, "vsbLevel"), "txtAnswer(1)");
+    w->window = Without(Without(w->window, vsbLevel), txtAnswer[1]);
     w->window.focus.clear();
   }
   EXPECT_EQ(Diff(before.window, after.window), "");
   EXPECT_TRUE(before == after);
-  EXPECT_EQ(Diff(Without(in_before, "txtID"), Without(Snap(p.in()), "txtID")), "");
+  EXPECT_EQ(Diff(Without(in_before, frmSignIn::txtID), Without(Snap(p.in()), frmSignIn::txtID)),
+            "");
   EXPECT_EQ(p.time.date_reads, date_reads);
 }
 

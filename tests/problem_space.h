@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "engine/generator.h"
-#include "session/main_window.h"
-#include "support.h"
+#include "engine/levels.h"
+#include "engine/main_window.h"
+#include "tests/program.h"
 
 namespace tovimel::testing {
+
+using namespace frmTovimel3;
 
 // Sanitizer builds run the whole-space tests on a deterministic sample of level 4's 46656
 // problems; plain builds run them all.
@@ -34,48 +37,29 @@ inline std::size_t SampleStride(int level) {
   return level == 4 && kSanitized ? 16 : 1;
 }
 
-struct PositionDraws {
-  int position;
-  std::array<std::pair<int, int>, 3> ranges;  // exponents of 2, 3, 5
-};
-
-// The draws of each level, in the order the generator makes them.
-inline std::vector<PositionDraws> LevelDraws(int level) {
-  switch (level) {
-    case 1:
-      return {{3, {{{1, 4}, {1, 3}, {0, 2}}}}};
-    case 2:
-      return {{2, {{{1, 2}, {0, 0}, {0, 0}}}}, {3, {{{1, 3}, {1, 3}, {0, 2}}}}};
-    case 3:
-      return {{2, {{{1, 2}, {1, 2}, {1, 2}}}},
-              {3, {{{1, 2}, {1, 2}, {1, 2}}}},
-              {5, {{{1, 3}, {1, 2}, {1, 2}}}}};
-    case 4:
-      return {{2, {{{1, 3}, {1, 3}, {1, 3}}}},
-              {3, {{{1, 3}, {1, 3}, {1, 3}}}},
-              {5, {{{1, 2}, {1, 2}, {1, 2}}}},
-              {6, {{{1, 2}, {1, 2}, {1, 2}}}}};
-    default:
-      return {{4, {{{0, 1}, {0, 1}, {0, 1}}}},
-              {5, {{{0, 1}, {0, 1}, {0, 1}}}},
-              {6, {{{0, 1}, {0, 1}, {0, 1}}}}};
+// The draws of a level, in the order the generator makes them.
+inline std::vector<PositionDraw> LevelDraws(int level) {
+  std::vector<PositionDraw> out;
+  for (const PositionDraw& d : FindLevel(level)->draws) {
+    if (d.position != 0) out.push_back(d);
   }
+  return out;
 }
 
 // Every combination of exponents a level can draw, flattened in draw order.
 inline std::vector<std::vector<int>> EveryDraw(int level) {
-  std::vector<std::pair<int, int>> ranges;
+  std::vector<ExponentRange> ranges;
   for (const auto& d : LevelDraws(level))
-    ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
+    ranges.insert(ranges.end(), d.exponents.begin(), d.exponents.end());
   std::vector<std::vector<int>> out;
   std::vector<int> cur;
-  for (const auto& r : ranges) cur.push_back(r.first);
+  for (const auto& r : ranges) cur.push_back(r.lo);
   while (true) {
     out.push_back(cur);
     std::size_t i = 0;
     for (; i < cur.size(); ++i) {
-      if (++cur[i] <= ranges[i].second) break;
-      cur[i] = ranges[i].first;
+      if (++cur[i] <= ranges[i].hi) break;
+      cur[i] = ranges[i].lo;
     }
     if (i == cur.size()) return out;
   }
@@ -85,40 +69,31 @@ inline std::vector<std::vector<int>> EveryDraw(int level) {
 inline void ScriptDraws(ScriptedRandom& random, int level, const std::vector<int>& drawn) {
   std::size_t at = 0;
   for (const auto& d : LevelDraws(level)) {
-    for (const auto& [lo, hi] : d.ranges) random.willDraw(drawn[at++], lo, hi);
+    for (const auto& [lo, hi] : d.exponents) random.willDraw(drawn[at++], lo, hi);
   }
 }
 
-// A main window as the session's Load leaves it for the answer area: primes filled, problem limit
-// 20, home positions saved, the level set in the scroll bar.
-struct AnswerWindow {
-  ScriptedRandom random;
-  MainWindow w{random};
-  Form& f = w.form;
+// The practice window as its session loads it, at a level, for the answer area's tests.
+struct AnswerWindow : LoadedWindow<ScriptedRandom> {
+  using LoadedWindow::LoadedWindow;
 
-  explicit AnswerWindow(int level = 1) {
-    w.Primes = {0, 2, 3, 5};
-    w.ProblemLimit = 20;
-    w.captureHomes();
-    f.setValue("vsbLevel", -1, level);
-  }
   // Writes K1..K6 into lblProb(6)..lblProb(11) as the generator does.
   void setKey(const std::array<const char*, 6>& key) {
-    for (int i = 0; i < 6; ++i) f.setText("lblProb", 6 + i, key[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 6; ++i) f.setText(lblProb[6 + i], key[static_cast<std::size_t>(i)]);
   }
-  void type(int box, std::string text) { f.setText("txtAnswer", box, std::move(text)); }
+  void type(int box, std::string text) { f.setText(txtAnswer[box], std::move(text)); }
   // Makes the problem whose exponents are `drawn`, through the "&Next" handler.
   void make(const std::vector<int>& drawn) {
     ScriptDraws(random, w.level(), drawn);
     cmdNew_Click(w);
   }
   int selectedForm() const {
-    const Control* c = f.selectedOption();
+    const Control* c = SelectedOption(f);
     return c == nullptr ? -1 : c->index;
   }
   int focusedBox() const {
     const Control* c = f.focused();
-    return c != nullptr && c->name == "txtAnswer" ? c->index : -1;
+    return c != nullptr && c->name == frmTovimel3::txtAnswer.name ? c->index : -1;
   }
 };
 

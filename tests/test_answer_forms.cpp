@@ -9,9 +9,11 @@
 
 #include "answers/answer_forms.h"
 #include "engine/answer_setup.h"
-#include "problem_space.h"
+#include "tests/problem_space.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::AnswerWindow;
@@ -61,24 +63,24 @@ TEST(AnswerForms, EveryRowShowsHidesAndFills) {
       TypeJunk(t);
       optAnswerForm_Click(t.w, row.form);
       for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(t.f("txtAnswer", k).visible, row.box_visible[k]) << "box " << k;
-        EXPECT_EQ(t.f("txtAnswer", k).text, row.text[k]) << "box " << k;
+        EXPECT_EQ(t.f(txtAnswer[k]).visible, row.box_visible[k]) << "box " << k;
+        EXPECT_EQ(t.f(txtAnswer[k]).text, row.text[k]) << "box " << k;
       }
-      EXPECT_EQ(t.f("lblAdd", 4).text, row.sign);
-      EXPECT_EQ(t.f("lblAdd", 4).visible, row.sign_visible);
-      EXPECT_EQ(t.f("imgRadical").visible, row.radical);
-      EXPECT_EQ(t.f("lneViniculum").visible, row.bar);
+      EXPECT_EQ(t.f(lblAdd[4]).text, row.sign);
+      EXPECT_EQ(t.f(lblAdd[4]).visible, row.sign_visible);
+      EXPECT_EQ(t.f(imgRadical).visible, row.radical);
+      EXPECT_EQ(t.f(lneViniculum).visible, row.bar);
       EXPECT_EQ(t.selectedForm(), row.form);
-      for (int i = 0; i < 15; ++i) EXPECT_EQ(t.f("optAnswerForm", i).selected, i == row.form);
+      for (int i = 0; i < 15; ++i) EXPECT_EQ(t.f(optAnswerForm[i]).selected, i == row.form);
       EXPECT_EQ(t.focusedBox(), row.focus);
       // The focus handler selected the whole text of the focused box.
-      const Props& p = t.f("txtAnswer", row.focus);
+      const Props& p = t.f(txtAnswer[row.focus]);
       EXPECT_EQ(p.sel_start, 0);
       EXPECT_EQ(p.sel_length, static_cast<int>(p.text.size()));
       // Boxes 0, 1 and 3 never move; forms 0..14 are never hidden by a selection.
-      EXPECT_EQ(t.f("txtAnswer", 0).left, 195);
-      EXPECT_EQ(t.f("txtAnswer", 1).left, 1845);
-      EXPECT_EQ(t.f("txtAnswer", 3).left, 1845);
+      EXPECT_EQ(t.f(txtAnswer[0]).left, 195);
+      EXPECT_EQ(t.f(txtAnswer[1]).left, 1845);
+      EXPECT_EQ(t.f(txtAnswer[3]).left, 1845);
     }
   }
 }
@@ -115,10 +117,10 @@ const PositionRow kPositions[] = {
 // clang-format on
 
 void ExpectPlace(const AnswerWindow& t, const Place& want) {
-  EXPECT_EQ(t.f("txtAnswer", 2).left, want.box2);
-  EXPECT_EQ(t.f("imgRadical").left, want.radical);
-  EXPECT_EQ(t.f("lneViniculum").x1, want.x1);
-  EXPECT_EQ(t.f("lneViniculum").x2, want.x2);
+  EXPECT_EQ(t.f(txtAnswer[2]).left, want.box2);
+  EXPECT_EQ(t.f(imgRadical).left, want.radical);
+  EXPECT_EQ(t.f(lneViniculum).x1, want.x1);
+  EXPECT_EQ(t.f(lneViniculum).x2, want.x2);
 }
 
 TEST(AnswerForms, PositionsPerForm) {
@@ -145,31 +147,31 @@ TEST(AnswerForms, Form6DependsOnTheFormBefore) {
   AnswerWindow t(5);
   optAnswerForm_Click(t.w, 0);
   optAnswerForm_Click(t.w, 6);
-  EXPECT_EQ(t.f("lneViniculum").x2, 3000);
+  EXPECT_EQ(t.f(lneViniculum).x2, 3000);
   optAnswerForm_Click(t.w, 7);
   optAnswerForm_Click(t.w, 6);
-  EXPECT_EQ(t.f("lneViniculum").x2, 2355);
-  EXPECT_EQ(t.f("lneViniculum").x1, 1380);
+  EXPECT_EQ(t.f(lneViniculum).x2, 2355);
+  EXPECT_EQ(t.f(lneViniculum).x1, 1380);
   // Form 6 again: X1 is now 1380, so X2 is (1380 + 4620) / 2.
   optAnswerForm_Click(t.w, 6);
-  EXPECT_EQ(t.f("lneViniculum").x2, 3000);
+  EXPECT_EQ(t.f(lneViniculum).x2, 3000);
 }
 
 TEST(AnswerForms, HalfTwipsAreKept) {
   AnswerWindow t;
   optAnswerForm_Click(t.w, 1);  // X1 = 1335
   optAnswerForm_Click(t.w, 4);
-  EXPECT_EQ(t.f("lneViniculum").x2, 2977.5);
+  EXPECT_EQ(t.f(lneViniculum).x2, 2977.5);
   optAnswerForm_Click(t.w, 1);
   optAnswerForm_Click(t.w, 5);
-  EXPECT_EQ(t.f("lneViniculum").x2, 2977.5);
+  EXPECT_EQ(t.f(lneViniculum).x2, 2977.5);
   optAnswerForm_Click(t.w, 1);
   optAnswerForm_Click(t.w, 6);
-  EXPECT_EQ(t.f("lneViniculum").x2, 2977.5);
-  EXPECT_EQ(t.f("lneViniculum").x1, 1380);
+  EXPECT_EQ(t.f(lneViniculum).x2, 2977.5);
+  EXPECT_EQ(t.f(lneViniculum).x1, 1380);
   // Halving twice keeps the quarter twip too: X1 = 1380 stays, X2 = 3000 after form 4.
   optAnswerForm_Click(t.w, 4);
-  EXPECT_EQ(t.f("lneViniculum").x2, 3000);
+  EXPECT_EQ(t.f(lneViniculum).x2, 3000);
 }
 
 // The bar's ends are written in the order the table gives.
@@ -188,9 +190,9 @@ TEST(AnswerForms, BarEndsAreWrittenInOrder) {
     AnswerWindow t(5);
     optAnswerForm_Click(t.w, c.before);
     std::vector<std::pair<double, double>> seen;
-    std::pair<double, double> last{t.f("lneViniculum").x1, t.f("lneViniculum").x2};
+    std::pair<double, double> last{t.f(lneViniculum).x1, t.f(lneViniculum).x2};
     t.f.observe([&](const Control& ctl, Change what) {
-      if (what != Change::Props || ctl.name != "lneViniculum") return;
+      if (what != Change::Props || ctl.name != lneViniculum.name) return;
       const std::pair<double, double> now{ctl.props.x1, ctl.props.x2};
       if (now != last) seen.push_back(now);
       last = now;
@@ -205,28 +207,28 @@ TEST(AnswerForms, BarEndsAreWrittenInOrder) {
 TEST(AnswerForms, MovesUseHomesAndCurrentSizes) {
   {
     AnswerWindow t;
-    t.f.set("txtAnswer", 2, [](Props& p) { p.width = 1000; });
+    t.f.set(txtAnswer[2], [](Props& p) { p.width = 1000; });
     optAnswerForm_Click(t.w, 1);
-    EXPECT_EQ(t.f("lneViniculum").x2, 1845 + 1000);
+    EXPECT_EQ(t.f(lneViniculum).x2, 1845 + 1000);
     optAnswerForm_Click(t.w, 2);
-    EXPECT_EQ(t.f("lneViniculum").x2, 1845 + 1000);
+    EXPECT_EQ(t.f(lneViniculum).x2, 1845 + 1000);
   }
   {
     AnswerWindow t(5);
-    t.f.set("lblAdd", 4, [](Props& p) { p.width = 500; });
+    t.f.set(lblAdd[4], [](Props& p) { p.width = 500; });
     optAnswerForm_Click(t.w, 9);
-    EXPECT_EQ(t.f("txtAnswer", 2).left, 1845 + 500);
-    EXPECT_EQ(t.f("imgRadical").left, 1845 + 500 - 510);
+    EXPECT_EQ(t.f(txtAnswer[2]).left, 1845 + 500);
+    EXPECT_EQ(t.f(imgRadical).left, 1845 + 500 - 510);
   }
   {
     AnswerWindow t;
-    t.f.setLeft("lblAdd", 4, 1400);
+    t.f.setLeft(lblAdd[4], 1400);
     optAnswerForm_Click(t.w, 0);
-    EXPECT_EQ(t.f("lneViniculum").x1, 1400);
+    EXPECT_EQ(t.f(lneViniculum).x1, 1400);
     optAnswerForm_Click(t.w, 2);
-    EXPECT_EQ(t.f("lneViniculum").x1, 1400);
+    EXPECT_EQ(t.f(lneViniculum).x1, 1400);
     optAnswerForm_Click(t.w, 6);
-    EXPECT_EQ(t.f("lneViniculum").x1, 1400);
+    EXPECT_EQ(t.f(lneViniculum).x1, 1400);
   }
   {
     // Homes saved elsewhere: every "home" move goes there, the radical keeps the home distance.
@@ -244,7 +246,7 @@ TEST(AnswerForms, MovesUseHomesAndCurrentSizes) {
     optAnswerForm_Click(t.w, 9);
     ExpectPlace(t, {2000 + 330, 2000 + 330 - 300, 50, 5000});
     optAnswerForm_Click(t.w, 4);
-    EXPECT_EQ(t.f("lneViniculum").x2, (50 + 5000) / 2.0);
+    EXPECT_EQ(t.f(lneViniculum).x2, (50 + 5000) / 2.0);
   }
 }
 
@@ -252,16 +254,16 @@ TEST(AnswerForms, Level1Form3) {
   AnswerWindow t(1);
   optAnswerForm_Click(t.w, 3);
   const Form& f = t.f;
-  EXPECT_TRUE(f("txtAnswer", 1).visible);
-  EXPECT_TRUE(f("txtAnswer", 2).visible);
-  EXPECT_TRUE(f("imgRadical").visible);
-  EXPECT_TRUE(f("lblAdd", 4).visible);
-  EXPECT_EQ(f("lblAdd", 4).text, " ");
-  EXPECT_FALSE(f("txtAnswer", 0).visible);
-  EXPECT_EQ(f("txtAnswer", 0).text, "0");
-  EXPECT_FALSE(f("txtAnswer", 3).visible);
-  EXPECT_EQ(f("txtAnswer", 3).text, "1");
-  EXPECT_FALSE(f("lneViniculum").visible);
+  EXPECT_TRUE(f(txtAnswer[1]).visible);
+  EXPECT_TRUE(f(txtAnswer[2]).visible);
+  EXPECT_TRUE(f(imgRadical).visible);
+  EXPECT_TRUE(f(lblAdd[4]).visible);
+  EXPECT_EQ(f(lblAdd[4]).text, " ");
+  EXPECT_FALSE(f(txtAnswer[0]).visible);
+  EXPECT_EQ(f(txtAnswer[0]).text, "0");
+  EXPECT_FALSE(f(txtAnswer[3]).visible);
+  EXPECT_EQ(f(txtAnswer[3]).text, "1");
+  EXPECT_FALSE(f(lneViniculum).visible);
   EXPECT_EQ(t.focusedBox(), 1);
 }
 
@@ -270,23 +272,23 @@ TEST(AnswerForms, Form1AfterForm0) {
   optAnswerForm_Click(t.w, 0);
   ExpectPlace(t, {3510, 3000, 1380, 4620});
   optAnswerForm_Click(t.w, 1);
-  EXPECT_EQ(3510 - t.f("txtAnswer", 2).left, 1665);
-  EXPECT_EQ(3000 - t.f("imgRadical").left, 1665);
+  EXPECT_EQ(3510 - t.f(txtAnswer[2]).left, 1665);
+  EXPECT_EQ(3000 - t.f(imgRadical).left, 1665);
   ExpectPlace(t, {1845, 1335, 1335, 2910});
-  EXPECT_FALSE(t.f("lblAdd", 4).visible);
-  EXPECT_EQ(t.f("txtAnswer", 3).left, 1845);
-  EXPECT_TRUE(t.f("lneViniculum").visible);
+  EXPECT_FALSE(t.f(lblAdd[4]).visible);
+  EXPECT_EQ(t.f(txtAnswer[3]).left, 1845);
+  EXPECT_TRUE(t.f(lneViniculum).visible);
 }
 
 TEST(AnswerForms, Form9AtLevel5) {
   AnswerWindow t(5);
   optAnswerForm_Click(t.w, 7);
   optAnswerForm_Click(t.w, 9);
-  EXPECT_FALSE(t.f("txtAnswer", 1).visible);
-  EXPECT_EQ(t.f("txtAnswer", 1).text, "1");
+  EXPECT_FALSE(t.f(txtAnswer[1]).visible);
+  EXPECT_EQ(t.f(txtAnswer[1]).text, "1");
   ExpectPlace(t, {2175, 1665, 90, 4620});
-  EXPECT_TRUE(t.f("lblAdd", 4).visible);
-  EXPECT_EQ(t.f("lblAdd", 4).text, "+");
+  EXPECT_TRUE(t.f(lblAdd[4]).visible);
+  EXPECT_EQ(t.f(lblAdd[4]).text, "+");
   EXPECT_EQ(t.focusedBox(), 0);
 }
 
@@ -298,16 +300,16 @@ TEST(AnswerForms, Form6SelectsItsOne) {
     optAnswerForm_Click(t.w, before);
     optAnswerForm_Click(t.w, 6);
     EXPECT_EQ(t.focusedBox(), 1);
-    EXPECT_EQ(t.f("txtAnswer", 1).text, "1");
-    EXPECT_EQ(t.f("txtAnswer", 1).sel_start, 0);
-    EXPECT_EQ(t.f("txtAnswer", 1).sel_length, 1);
+    EXPECT_EQ(t.f(txtAnswer[1]).text, "1");
+    EXPECT_EQ(t.f(txtAnswer[1]).sel_start, 0);
+    EXPECT_EQ(t.f(txtAnswer[1]).sel_length, 1);
   }
   // Through the click a student makes, too.
   AnswerWindow t(1);
   optAnswerForm_Click(t.w, 0);
-  t.f.onClick("optAnswerForm", 6, [&] { optAnswerForm_Click(t.w, 6); });
-  ASSERT_TRUE(t.f.click("optAnswerForm", 6));
-  EXPECT_EQ(t.f("txtAnswer", 1).sel_length, 1);
+  t.f.onClick(optAnswerForm[6], [&] { optAnswerForm_Click(t.w, 6); });
+  ASSERT_TRUE(t.f.click(optAnswerForm[6]));
+  EXPECT_EQ(t.f(txtAnswer[1]).sel_length, 1);
 }
 
 TEST(AnswerForms, SwitchingFormsEmptiesTheBoxes) {
@@ -318,25 +320,25 @@ TEST(AnswerForms, SwitchingFormsEmptiesTheBoxes) {
   t.type(3, "5");
   optAnswerForm_Click(t.w, 3);
   optAnswerForm_Click(t.w, 0);
-  EXPECT_EQ(t.f("txtAnswer", 0).text, "0");
-  for (int k = 1; k <= 3; ++k) EXPECT_EQ(t.f("txtAnswer", k).text, "") << k;
+  EXPECT_EQ(t.f(txtAnswer[0]).text, "0");
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "") << k;
   // Selecting the selected form again empties too.
   for (int k = 1; k <= 3; ++k) t.type(k, "7");
   optAnswerForm_Click(t.w, 0);
-  for (int k = 1; k <= 3; ++k) EXPECT_EQ(t.f("txtAnswer", k).text, "") << k;
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "") << k;
 }
 
 TEST(AnswerForms, ColoursAreNotTouched) {
   AnswerWindow t(5);
-  for (int k = 0; k < 4; ++k) t.f.setBack("txtAnswer", k, Rgb{255, 0, 0});
+  for (int k = 0; k < 4; ++k) t.f.setBack(txtAnswer[k], Rgb{255, 0, 0});
   for (int form = 0; form < 15; ++form) optAnswerForm_Click(t.w, form);
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f("txtAnswer", k).back, (Rgb{255, 0, 0}));
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f(txtAnswer[k]).back, (Rgb{255, 0, 0}));
 }
 
 std::vector<Props> AnswerAreaProps(const Form& f) {
   std::vector<Props> out;
   for (const Control& c : f.controls()) {
-    if (c.container == "Frame2" || c.kind == Kind::Option) out.push_back(c.props);
+    if (c.container == Frame2.name || c.kind == Kind::Option) out.push_back(c.props);
   }
   return out;
 }
@@ -349,13 +351,12 @@ TEST(AnswerForms, ShowHideEntry) {
   const Control* focus = t.f.focused();
 
   ShowHideEntry(t.w, 0);
-  for (int i = 0; i < 15; ++i) EXPECT_EQ(t.f("optAnswerForm", i).visible, i < 7) << i;
-  for (const char* image : {"Image6", "Image4", "Image14", "Image15"}) {
-    EXPECT_FALSE(t.f(image).visible) << image;
+  for (int i = 0; i < 15; ++i) EXPECT_EQ(t.f(optAnswerForm[i]).visible, i < 7) << i;
+  for (const ControlName image : {Image6, Image4, Image14, Image15}) {
+    EXPECT_FALSE(t.f(image).visible) << image.name;
   }
-  for (const char* image :
-       {"Image7", "Image8", "Image9", "Image10", "Image11", "Image12", "Image13"}) {
-    EXPECT_TRUE(t.f(image).visible) << image;
+  for (const ControlName image : {Image7, Image8, Image9, Image10, Image11, Image12, Image13}) {
+    EXPECT_TRUE(t.f(image).visible) << image.name;
   }
   EXPECT_EQ(t.selectedForm(), 2);
   EXPECT_EQ(t.f.focused(), focus);
@@ -370,9 +371,9 @@ TEST(AnswerForms, ShowHideEntry) {
   for (const int show : {1, -3, 99}) {
     ShowHideEntry(t.w, 0);
     ShowHideEntry(t.w, show);
-    for (int i = 0; i < 15; ++i) EXPECT_TRUE(t.f("optAnswerForm", i).visible) << i;
-    for (const char* image : {"Image6", "Image4", "Image14", "Image15"}) {
-      EXPECT_TRUE(t.f(image).visible) << image;
+    for (int i = 0; i < 15; ++i) EXPECT_TRUE(t.f(optAnswerForm[i]).visible) << i;
+    for (const ControlName image : {Image6, Image4, Image14, Image15}) {
+      EXPECT_TRUE(t.f(image).visible) << image.name;
     }
     EXPECT_EQ(AnswerAreaProps(t.f), area);
   }
@@ -408,12 +409,12 @@ TEST(AnswerForms, IndexOutsideTheFormsAppliesNoRow) {
     AnswerWindow t(5);
     optAnswerForm_Click(t.w, 5);  // hides the sign label, box 1 and box 3
     t.type(2, "12");
-    t.f.setVisible("txtAnswer", 1, true);
+    t.f.setVisible(txtAnswer[1], true);
     auto before = AnswerAreaProps(t.f);
     ASSERT_NO_THROW(optAnswerForm_Click(t.w, index));
     EXPECT_EQ(t.selectedForm(), 5);
-    EXPECT_TRUE(t.f("lblAdd", 4).visible);
-    EXPECT_EQ(t.f("txtAnswer", 2).text, "12");
+    EXPECT_TRUE(t.f(lblAdd[4]).visible);
+    EXPECT_EQ(t.f(txtAnswer[2]).text, "12");
     EXPECT_EQ(t.focusedBox(), 1);  // pickAnswerSlot: box 1 is now the first visible box
     auto now = AnswerAreaProps(t.f);
     for (auto* list : {&now, &before}) {
@@ -433,15 +434,15 @@ TEST(AnswerForms, BoxFocusSelectsTheWholeText) {
   const std::pair<int, std::string> cases[] = {{1, "123"}, {2, ""}, {3, long_text}, {0, "x y"}};
   for (const auto& [k, text] : cases) {
     t.type(k, text);
-    t.f.setSelection("txtAnswer", k, 1, 0);
-    ASSERT_TRUE(t.f.focus("txtAnswer", k));
-    EXPECT_EQ(t.f("txtAnswer", k).sel_start, 0);
-    EXPECT_EQ(t.f("txtAnswer", k).sel_length, static_cast<int>(text.size()));
+    t.f.setSelection(txtAnswer[k], 1, 0);
+    ASSERT_TRUE(t.f.focus(txtAnswer[k]));
+    EXPECT_EQ(t.f(txtAnswer[k]).sel_start, 0);
+    EXPECT_EQ(t.f(txtAnswer[k]).sel_length, static_cast<int>(text.size()));
   }
   // Direct calls: any box, and an index that is no box, do not throw.
   t.type(2, "abc");
   txtAnswer_GotFocus(t.w, 2);
-  EXPECT_EQ(t.f("txtAnswer", 2).sel_length, 3);
+  EXPECT_EQ(t.f(txtAnswer[2]).sel_length, 3);
   EXPECT_NO_THROW(txtAnswer_GotFocus(t.w, 4));
   EXPECT_NO_THROW(txtAnswer_GotFocus(t.w, -1));
 }
@@ -455,7 +456,7 @@ TEST(AnswerForms, FocusOnAButtonSelectsItsForm) {
     optAnswerForm_Click(byCode.w, form == 0 ? 1 : 0);
     TypeJunk(byFocus);
     TypeJunk(byCode);
-    ASSERT_TRUE(byFocus.f.focus("optAnswerForm", form));
+    ASSERT_TRUE(byFocus.f.focus(optAnswerForm[form]));
     optAnswerForm_Click(byCode.w, form);
     EXPECT_EQ(AnswerAreaProps(byFocus.f), AnswerAreaProps(byCode.f));
     EXPECT_EQ(byFocus.focusedBox(), byCode.focusedBox());
@@ -467,10 +468,10 @@ TEST(AnswerForms, PickAnswerSlotWithNoBoxVisible) {
   AnswerWindow t(5);
   optAnswerForm_Click(t.w, 7);
   ASSERT_EQ(t.focusedBox(), 0);
-  for (int k = 0; k < 4; ++k) t.f.setVisible("txtAnswer", k, false);
-  ASSERT_TRUE(t.f.focus("cmdExit"));
+  for (int k = 0; k < 4; ++k) t.f.setVisible(txtAnswer[k], false);
+  ASSERT_TRUE(t.f.focus(cmdExit));
   EXPECT_NO_THROW(pickAnswerSlot(t.w));
-  EXPECT_TRUE(t.f.hasFocus("cmdExit"));
+  EXPECT_TRUE(t.f.hasFocus(cmdExit));
 }
 
 }  // namespace

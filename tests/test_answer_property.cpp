@@ -15,9 +15,11 @@
 #include "answers/answer_forms.h"
 #include "answers/grading.h"
 #include "engine/numbers.h"
-#include "problem_space.h"
+#include "tests/problem_space.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::AnswerWindow;
@@ -115,7 +117,7 @@ class Property {
 
   Key key() const {
     const auto read = [&](int i) {
-      return static_cast<std::int64_t>(ReadNumber(t_.f("lblProb", i).text));
+      return static_cast<std::int64_t>(ReadNumber(t_.f(lblProb[i]).text));
     };
     return {read(6), read(7), read(8), read(10)};
   }
@@ -134,7 +136,7 @@ class Property {
   std::array<Rgb, 4> submit() {
     cmdSubmit_Click(t_.w);
     std::array<Rgb, 4> out{};
-    for (int b = 0; b < 4; ++b) out[static_cast<std::size_t>(b)] = *t_.f("txtAnswer", b).back;
+    for (int b = 0; b < 4; ++b) out[static_cast<std::size_t>(b)] = *t_.f(txtAnswer[b]).back;
     return out;
   }
 
@@ -171,8 +173,8 @@ class Property {
       const auto right_before = t_.w.RightCount;
       ASSERT_EQ(submit(), (std::array<Rgb, 4>{kGreen, kGreen, kGreen, kGreen})) << "form " << form;
       ASSERT_EQ(t_.w.RightCount, right_before + 1);
-      ASSERT_FALSE(t_.f("cmdSubmit").enabled);
-      ASSERT_TRUE(t_.f.hasFocus("cmdNew"));
+      ASSERT_FALSE(t_.f(cmdSubmit).enabled);
+      ASSERT_TRUE(t_.f.hasFocus(cmdNew));
     }
     if (NaturalForm(level_, k) != selected) ++stats.natural_differs;
 
@@ -193,16 +195,16 @@ class Property {
       auto& text = texts[static_cast<std::size_t>(b)];
       text = NumberText(static_cast<std::int64_t>(ReadNumber(text)) + 1);
       const auto right_before = t_.w.RightCount;
-      const std::array<std::string, 3> labels{t_.f("lblRight").text, t_.f("lblWrong").text,
-                                              t_.f("lblPercent").text};
+      const std::array<std::string, 3> labels{t_.f(lblRight).text, t_.f(lblWrong).text,
+                                              t_.f(lblPercent).text};
       const auto colours = answer(form, texts);
       for (int c = 0; c < 4; ++c) {
         ASSERT_EQ(colours[static_cast<std::size_t>(c)], c == b ? kRed : kGreen)
             << "form " << form << " changed box " << b;
       }
       ASSERT_EQ(t_.w.RightCount, right_before);
-      ASSERT_EQ(labels, (std::array<std::string, 3>{t_.f("lblRight").text, t_.f("lblWrong").text,
-                                                    t_.f("lblPercent").text}));
+      ASSERT_EQ(labels, (std::array<std::string, 3>{t_.f(lblRight).text, t_.f(lblWrong).text,
+                                                    t_.f(lblPercent).text}));
       ASSERT_EQ(t_.selectedForm(), level_ <= 4 ? 0 : 7);
     }
 
@@ -262,11 +264,11 @@ TEST(AnswerProperty, ShapesMatchTheForms) {
     AnswerWindow t(5);
     optAnswerForm_Click(t.w, form);
     const Shape s = ShapeOf(form);
-    EXPECT_EQ(t.f("txtAnswer", 0).visible, s.box0) << form;
-    EXPECT_EQ(t.f("txtAnswer", 1).visible, s.box1) << form;
-    EXPECT_EQ(t.f("txtAnswer", 2).visible, s.box2) << form;
-    EXPECT_EQ(t.f("txtAnswer", 3).visible, s.box3) << form;
-    EXPECT_EQ(t.f("lblAdd", 4).text, std::string(1, s.sign)) << form;
+    EXPECT_EQ(t.f(txtAnswer[0]).visible, s.box0) << form;
+    EXPECT_EQ(t.f(txtAnswer[1]).visible, s.box1) << form;
+    EXPECT_EQ(t.f(txtAnswer[2]).visible, s.box2) << form;
+    EXPECT_EQ(t.f(txtAnswer[3]).visible, s.box3) << form;
+    EXPECT_EQ(t.f(lblAdd[4]).text, std::string(1, s.sign)) << form;
   }
 }
 

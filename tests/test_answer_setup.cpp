@@ -9,9 +9,11 @@
 #include "answers/answer_forms.h"
 #include "engine/answer_setup.h"
 #include "engine/numbers.h"
-#include "problem_space.h"
+#include "tests/problem_space.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::AnswerWindow;
@@ -21,7 +23,7 @@ using testing::EveryDraw;
 std::vector<Props> Area(const Form& f) {
   std::vector<Props> out;
   for (const Control& c : f.controls()) {
-    if (c.container == "Frame2" || c.kind == Kind::Option) out.push_back(c.props);
+    if (c.container == Frame2.name || c.kind == Kind::Option) out.push_back(c.props);
   }
   return out;
 }
@@ -49,8 +51,8 @@ TEST(AnswerSetup, EveryProblemOfLevels1235SelectsTheLevelsForm) {
       t.make(drawn);
       ASSERT_EQ(t.selectedForm(), level_form[level]);
       ASSERT_EQ(t.focusedBox(), first_box[level]);
-      ASSERT_EQ(t.f("txtAnswer", first_box[level]).sel_start, 0);
-      ASSERT_EQ(t.f("txtAnswer", first_box[level]).sel_length, 0);
+      ASSERT_EQ(t.f(txtAnswer[first_box[level]]).sel_start, 0);
+      ASSERT_EQ(t.f(txtAnswer[first_box[level]]).sel_length, 0);
     }
   }
 }
@@ -104,7 +106,7 @@ TEST(AnswerSetup, Level4ReadsTheKeyShape) {
       // Text left in the boxes shows whether the area was arranged again.
       for (int k = 0; k < 4; ++k) t.type(k, "77");
       t.setKey(c.key);
-      ASSERT_TRUE(t.f.focus("cmdExit"));
+      ASSERT_TRUE(t.f.focus(cmdExit));
       SetupAnswers(t.w);
       if (c.selects_form0) {
         EXPECT_EQ(t.selectedForm(), 0);
@@ -112,10 +114,10 @@ TEST(AnswerSetup, Level4ReadsTheKeyShape) {
         EXPECT_EQ(t.focusedBox(), 1);
       } else {
         EXPECT_EQ(t.selectedForm(), before);
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f("txtAnswer", k).text, "77") << k;
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "77") << k;
         const int first = before == 1 || before == 5 ? 2 : 1;
         EXPECT_EQ(t.focusedBox(), first);
-        EXPECT_EQ(t.f("txtAnswer", first).sel_length, 2);  // the box's focus handler ran
+        EXPECT_EQ(t.f(txtAnswer[first]).sel_length, 2);  // the box's focus handler ran
       }
     }
   }
@@ -141,9 +143,10 @@ TEST(AnswerSetup, Level4GoesThroughTheButtonsFocus) {
 TEST(AnswerSetup, Level4WhenFormZerosButtonAlreadyHasTheFocus) {
   AnswerWindow t(4);
   optAnswerForm_Click(t.w, 5);
-  t.f.onFocus("optAnswerForm", 0, nullptr);
-  ASSERT_TRUE(t.f.focus("optAnswerForm", 0));
-  WireAnswerArea(t.w);
+  // The session's focus handler selects nothing while the window is disabled.
+  t.f.setEnabled(t.f.self(), false);
+  ASSERT_TRUE(t.f.focus(optAnswerForm[0]));
+  t.f.setEnabled(t.f.self(), true);
   ASSERT_EQ(t.selectedForm(), 5);
   t.setKey({"0", "1", "6", "0", "5", "1"});
   SetupAnswers(t.w);
@@ -156,12 +159,12 @@ TEST(AnswerSetup, Level4WhenFormZerosButtonAlreadyHasTheFocus) {
 TEST(AnswerSetup, Level4WhenTheButtonCannotTakeTheFocus) {
   AnswerWindow t(4);
   optAnswerForm_Click(t.w, 3);
-  t.f.setVisible("Frame1", -1, false);
+  t.f.setVisible(Frame1, false);
   t.setKey({"0", "1", "6", "0", "5", "1"});
   SetupAnswers(t.w);
   EXPECT_EQ(t.selectedForm(), 0);
-  EXPECT_FALSE(t.f("txtAnswer", 3).text == "1");
-  EXPECT_TRUE(t.f("txtAnswer", 3).visible);
+  EXPECT_FALSE(t.f(txtAnswer[3]).text == "1");
+  EXPECT_TRUE(t.f(txtAnswer[3]).visible);
   EXPECT_EQ(t.focusedBox(), 1);
 }
 
@@ -176,9 +179,9 @@ TEST(AnswerSetup, EveryProblemOfLevel4) {
     const int before = n++ % 7;
     optAnswerForm_Click(t.w, before);
     t.make(drawn);
-    const double k2 = ReadNumber(t.f("lblProb", 7).text);
-    const double k3 = ReadNumber(t.f("lblProb", 8).text);
-    const double k5 = ReadNumber(t.f("lblProb", 10).text);
+    const double k2 = ReadNumber(t.f(lblProb[7]).text);
+    const double k3 = ReadNumber(t.f(lblProb[8]).text);
+    const double k5 = ReadNumber(t.f(lblProb[10]).text);
     const bool has_one = k2 == 1 || k3 == 1 || k5 == 1;
     reselected += has_one ? 1 : 0;
     ASSERT_EQ(t.selectedForm(), has_one ? 0 : before) << n;
@@ -192,14 +195,14 @@ TEST(AnswerSetup, Level4WorkedResult) {
   AnswerWindow t(4);
   optAnswerForm_Click(t.w, 3);
   t.make({1, 1, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1});  // 30 root 60 / (30 root 30) = root 2
-  EXPECT_EQ(t.f("lblProb", 8).text, "2");
+  EXPECT_EQ(t.f(lblProb[8]).text, "2");
   EXPECT_EQ(t.selectedForm(), 0);
 }
 
 TEST(AnswerSetup, Level5FocusesTwice) {
   AnswerWindow t(5);
   optAnswerForm_Click(t.w, 13);
-  ASSERT_TRUE(t.f.focus("cmdExit"));
+  ASSERT_TRUE(t.f.focus(cmdExit));
   t.setKey({"-2", "3", "5", "0", "41", "1"});
   SetupAnswers(t.w);
   EXPECT_EQ(t.selectedForm(), 7);
@@ -211,7 +214,7 @@ TEST(AnswerSetup, LevelOutsideTheRangeOnlyPicksTheSlot) {
   for (const int level : {0, 6, -1}) {
     AnswerWindow t(level);
     optAnswerForm_Click(t.w, 6);
-    ASSERT_TRUE(t.f.focus("cmdExit"));
+    ASSERT_TRUE(t.f.focus(cmdExit));
     const auto before = Area(t.f);
     SetupAnswers(t.w);
     EXPECT_EQ(t.selectedForm(), 6);
@@ -228,9 +231,9 @@ TEST(AnswerSetup, PickAnswerSlotTakesTheFirstVisibleBox) {
     optAnswerForm_Click(t.w, 7);
     for (int k = 0; k < 4; ++k) {
       t.type(k, std::string(static_cast<std::size_t>(k + 1), 'x'));
-      t.f.setVisible("txtAnswer", k, (mask & (1 << k)) != 0);
+      t.f.setVisible(txtAnswer[k], (mask & (1 << k)) != 0);
     }
-    ASSERT_TRUE(t.f.focus("cmdExit"));
+    ASSERT_TRUE(t.f.focus(cmdExit));
     pickAnswerSlot(t.w);
     int want = -1;
     for (int k = 0; k < 4 && want < 0; ++k) {
@@ -238,9 +241,9 @@ TEST(AnswerSetup, PickAnswerSlotTakesTheFirstVisibleBox) {
     }
     EXPECT_EQ(t.focusedBox(), want);
     if (want < 0) {
-      EXPECT_TRUE(t.f.hasFocus("cmdExit"));
+      EXPECT_TRUE(t.f.hasFocus(cmdExit));
     } else {
-      EXPECT_EQ(t.f("txtAnswer", want).sel_length, want + 1);
+      EXPECT_EQ(t.f(txtAnswer[want]).sel_length, want + 1);
     }
   }
 }
@@ -250,10 +253,10 @@ TEST(AnswerSetup, PickAnswerSlotTakesTheFirstVisibleBox) {
 TEST(AnswerSetup, PickAnswerSlotInAHiddenFrame) {
   AnswerWindow t(5);
   optAnswerForm_Click(t.w, 7);
-  ASSERT_TRUE(t.f.focus("cmdExit"));
-  t.f.setVisible("Frame2", -1, false);
+  ASSERT_TRUE(t.f.focus(cmdExit));
+  t.f.setVisible(Frame2, false);
   EXPECT_NO_THROW(pickAnswerSlot(t.w));
-  EXPECT_TRUE(t.f.hasFocus("cmdExit"));
+  EXPECT_TRUE(t.f.hasFocus(cmdExit));
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/main_window.h"
 #include "session/clock.h"
-#include "session/main_window.h"
-#include "support.h"
+#include "tests/fakes.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 TEST(ClockText, PadsEachPartToTwoDigitsAndCutsNothing) {
@@ -43,24 +45,24 @@ TEST(ClockTick, CountsTicksIntoMinutesAndSeconds) {
                         {310, "05:10"},   {545, "09:05"},  {605, "10:05"}, {3599, "59:59"},
                         {6000, "100:00"}, {6001, "100:01"}};
   for (const Case& c : cases) {
-    Clocked clock;
-    clock.ticks(c.ticks);
-    EXPECT_EQ(clock.w.form("clock").text, c.text) << c.ticks << " ticks";
-    EXPECT_EQ(clock.w.ClockMinutes * 60 + clock.w.ClockSeconds, c.ticks);
-    EXPECT_LT(clock.w.ClockSeconds, 60);
+    Clocked run;
+    run.ticks(c.ticks);
+    EXPECT_EQ(run.w.form(clock).text, c.text) << c.ticks << " ticks";
+    EXPECT_EQ(run.w.ClockMinutes * 60 + run.w.ClockSeconds, c.ticks);
+    EXPECT_LT(run.w.ClockSeconds, 60);
   }
 }
 
 TEST(ClockTick, HoldsAtTheLastMinuteItCanCount) {
-  Clocked clock;
-  clock.w.ClockMinutes = 32767;
-  clock.w.ClockSeconds = 58;
-  clock.ticks(1);
-  EXPECT_EQ(clock.w.form("clock").text, "32767:59");
-  clock.ticks(3);
-  EXPECT_EQ(clock.w.ClockMinutes, 32767);
-  EXPECT_EQ(clock.w.ClockSeconds, 59);
-  EXPECT_EQ(clock.w.form("clock").text, "32767:59");
+  Clocked run;
+  run.w.ClockMinutes = 32767;
+  run.w.ClockSeconds = 58;
+  run.ticks(1);
+  EXPECT_EQ(run.w.form(clock).text, "32767:59");
+  run.ticks(3);
+  EXPECT_EQ(run.w.ClockMinutes, 32767);
+  EXPECT_EQ(run.w.ClockSeconds, 59);
+  EXPECT_EQ(run.w.form(clock).text, "32767:59");
 }
 
 }  // namespace

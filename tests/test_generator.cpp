@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "engine/generator.h"
+#include "engine/levels.h"
+#include "engine/main_window.h"
 #include "engine/numbers.h"
-#include "problem_space.h"
-#include "session/main_window.h"
-#include "support.h"
+#include "tests/problem_space.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::EveryDraw;
@@ -23,15 +25,10 @@ __extension__ typedef __int128 Wide;
 
 using Key = std::array<std::int64_t, 6>;
 
-struct Window {
-  testing::ScriptedRandom random;
-  MainWindow w{random};
-  explicit Window(int level) {
-    w.Primes = {0, 2, 3, 5};
-    w.form.setValue("vsbLevel", -1, level);
-  }
+struct Window : testing::LoadedWindow<testing::ScriptedRandom> {
+  using LoadedWindow::LoadedWindow;
   std::int64_t shown(int i) const {
-    return static_cast<std::int64_t>(ReadNumber(w.form("lblProb", i).text));
+    return static_cast<std::int64_t>(ReadNumber(w.form(lblProb[i]).text));
   }
   Key key() const {
     Key k{};
@@ -68,7 +65,7 @@ std::array<std::int64_t, 7> MakeProblem(Window& t, int level, const std::vector<
   std::size_t at = 0;
   for (const auto& d : LevelDraws(level)) {
     for (int j = 0; j < 3; ++j) {
-      t.random.willDraw(drawn[at], d.ranges[j].first, d.ranges[j].second);
+      t.random.willDraw(drawn[at], d.exponents[j].lo, d.exponents[j].hi);
       e[d.position][j] = drawn[at++];
     }
   }
@@ -102,8 +99,8 @@ TEST(Generator, WorkedResults) {
   }
   Window t(5);
   MakeProblem(t, 5, {1, 0, 0, 0, 1, 0, 0, 0, 1});
-  EXPECT_EQ(t.w.form("lblProb", 6).text, "-2");
-  EXPECT_EQ(t.w.form("lblProb", 10).text, "41");
+  EXPECT_EQ(t.w.form(lblProb[6]).text, "-2");
+  EXPECT_EQ(t.w.form(lblProb[10]).text, "41");
 }
 
 // For every possible draw of every level, the key is exactly the problem's value in simplest
@@ -155,24 +152,24 @@ TEST(Generator, EveryKeyEqualsItsProblem) {
 TEST(Generator, PreparesTheWindowForANewProblem) {
   Window t(3);
   Form& f = t.w.form;
-  f.setText("lblProbCount", -1, "7");
-  f.setEnabled("cmdNew", -1, true);
+  f.setText(lblProbCount, "7");
+  f.setEnabled(cmdNew, true);
   for (int k = 0; k < 4; ++k) {
-    f.setText("txtAnswer", k, "9");
-    f.setBack("txtAnswer", k, Rgb{255, 0, 0});
+    f.setText(txtAnswer[k], "9");
+    f.setBack(txtAnswer[k], Rgb{255, 0, 0});
   }
   std::map<std::string, int> changes;
   f.observe([&](const Control& c, Change) { ++changes[c.key()]; });
   MakeProblem(t, 3, {1, 1, 1, 2, 2, 2, 1, 1, 1});
-  EXPECT_EQ(f("lblProbCount").text, "8");
+  EXPECT_EQ(f(lblProbCount).text, "8");
   // Level 3 answers in form 0: the whole part is hidden holding 0, the rest is empty.
   const char* texts[] = {"0", "", "", ""};
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(f("txtAnswer", k).text, texts[k]);
-    EXPECT_EQ(f("txtAnswer", k).back, (Rgb{192, 255, 255}));
+    EXPECT_EQ(f(txtAnswer[k]).text, texts[k]);
+    EXPECT_EQ(f(txtAnswer[k]).back, (Rgb{192, 255, 255}));
   }
-  EXPECT_FALSE(f("cmdNew").enabled);
-  EXPECT_TRUE(f("cmdSubmit").enabled);
+  EXPECT_FALSE(f(cmdNew).enabled);
+  EXPECT_TRUE(f(cmdSubmit).enabled);
   // The problem's own signs stay as the layout and the level put them.
   for (int i = 0; i < 4; ++i) EXPECT_EQ(changes.count("lblAdd(" + std::to_string(i) + ")"), 0u);
   // 30 root 900 / 30 = 30: the radicand is a square.
@@ -183,18 +180,17 @@ TEST(Generator, CountsFromTheLayoutsZero) {
   Window t(1);
   for (int i = 1; i <= 3; ++i) {
     MakeProblem(t, 1, {1, 1, 0});
-    EXPECT_EQ(t.w.form("lblProbCount").text, std::to_string(i));
+    EXPECT_EQ(t.w.form(lblProbCount).text, std::to_string(i));
   }
 }
 
 // With the real source, every drawn exponent stays in its range and every value occurs.
 TEST(Generator, RealDrawsCoverExactlyTheRanges) {
-  MersenneSource source;
-  source.seed(20261208);
-  MainWindow w(source);
-  w.Primes = {0, 2, 3, 5};
-  for (int level = 1; level <= 5; ++level) {
-    w.form.setValue("vsbLevel", -1, level);
+  testing::LoadedWindow<MersenneSource> loaded;
+  loaded.random.seed(20261208);
+  MainWindow& w = loaded.w;
+  for (int level = 1; level <= kLevelCount; ++level) {
+    w.form.setValue(vsbLevel, level);
     std::map<std::pair<int, int>, std::set<int>> seen;
     for (int run = 0; run < 4000; ++run) {
       cmdNew_Click(w);
@@ -209,7 +205,7 @@ TEST(Generator, RealDrawsCoverExactlyTheRanges) {
     for (const auto& d : LevelDraws(level)) {
       for (int j = 0; j < 3; ++j) {
         std::set<int> all;
-        for (int v = d.ranges[j].first; v <= d.ranges[j].second; ++v) all.insert(v);
+        for (int v = d.exponents[j].lo; v <= d.exponents[j].hi; ++v) all.insert(v);
         want[{d.position, j + 1}] = all;
       }
     }

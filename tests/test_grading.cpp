@@ -11,9 +11,11 @@
 #include "answers/answer_forms.h"
 #include "answers/grading.h"
 #include "engine/numbers.h"
-#include "problem_space.h"
+#include "tests/problem_space.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::AnswerWindow;
@@ -26,20 +28,20 @@ constexpr Rgb kCyan{192, 255, 255};
 struct Open : AnswerWindow {
   Open(int level, const std::array<const char*, 6>& key, int form) : AnswerWindow(level) {
     setKey(key);
-    f.setText("lblProbCount", -1, "1");
-    for (int k = 0; k < 4; ++k) f.setBack("txtAnswer", k, kCyan);
-    f.setEnabled("cmdSubmit", -1, true);
-    f.setEnabled("cmdNew", -1, false);
+    f.setText(lblProbCount, "1");
+    for (int k = 0; k < 4; ++k) f.setBack(txtAnswer[k], kCyan);
+    f.setEnabled(cmdSubmit, true);
+    f.setEnabled(cmdNew, false);
     optAnswerForm_Click(w, form);
   }
   void submit() { cmdSubmit_Click(w); }
   std::array<Rgb, 4> colours() const {
     std::array<Rgb, 4> out{};
-    for (int k = 0; k < 4; ++k) out[static_cast<std::size_t>(k)] = *f("txtAnswer", k).back;
+    for (int k = 0; k < 4; ++k) out[static_cast<std::size_t>(k)] = *f(txtAnswer[k]).back;
     return out;
   }
   std::array<std::string, 3> labels() const {
-    return {f("lblRight").text, f("lblWrong").text, f("lblPercent").text};
+    return {f(lblRight).text, f(lblWrong).text, f(lblPercent).text};
   }
 };
 
@@ -54,13 +56,13 @@ TEST(Grading, RightWithForm3) {
   EXPECT_EQ(t.labels(), (std::array<std::string, 3>{" 1", " 1", " 100%"}));
   EXPECT_EQ(t.w.RightCount, 1);
   EXPECT_EQ(t.w.TotalCount, 1);
-  EXPECT_FALSE(t.f("cmdSubmit").enabled);
-  EXPECT_TRUE(t.f("cmdNew").enabled);
-  EXPECT_TRUE(t.f.hasFocus("cmdNew"));
+  EXPECT_FALSE(t.f(cmdSubmit).enabled);
+  EXPECT_TRUE(t.f(cmdNew).enabled);
+  EXPECT_TRUE(t.f.hasFocus(cmdNew));
   // A right answer leaves the area as it was: form 3, typed texts kept.
   EXPECT_EQ(t.selectedForm(), 3);
-  EXPECT_EQ(t.f("txtAnswer", 1).text, "2");
-  EXPECT_TRUE(t.f("cmdNew").visible);  // no shutdown at problem 1
+  EXPECT_EQ(t.f(txtAnswer[1]).text, "2");
+  EXPECT_TRUE(t.f(cmdNew).visible);  // no shutdown at problem 1
 }
 
 TEST(Grading, UnsimplifiedIsWrong) {
@@ -70,14 +72,14 @@ TEST(Grading, UnsimplifiedIsWrong) {
   t.submit();
   EXPECT_EQ(t.colours(), (std::array<Rgb, 4>{kGreen, kRed, kRed, kGreen}));
   EXPECT_EQ(t.selectedForm(), 0);
-  for (int k = 1; k <= 3; ++k) EXPECT_EQ(t.f("txtAnswer", k).text, "") << k;
-  EXPECT_EQ(t.f("txtAnswer", 0).text, "0");
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "") << k;
+  EXPECT_EQ(t.f(txtAnswer[0]).text, "0");
   EXPECT_EQ(t.focusedBox(), 1);
   EXPECT_EQ(t.labels(), kStartLabels);
   EXPECT_EQ(t.w.RightCount, 0);
   EXPECT_EQ(t.w.TotalCount, 1);
-  EXPECT_TRUE(t.f("cmdSubmit").enabled);
-  EXPECT_FALSE(t.f("cmdNew").enabled);
+  EXPECT_TRUE(t.f(cmdSubmit).enabled);
+  EXPECT_FALSE(t.f(cmdNew).enabled);
 }
 
 TEST(Grading, HiddenDenominatorIsGraded) {
@@ -110,12 +112,12 @@ TEST(Grading, GradeIsTheWholePart) {
   const char* answers[] = {"2", "9", "2"};
   const char* want[] = {" 100%", " 100%", " 66%"};
   for (int i = 0; i < 3; ++i) {
-    t.f.setEnabled("cmdSubmit", -1, true);
+    t.f.setEnabled(cmdSubmit, true);
     optAnswerForm_Click(t.w, 3);
     t.type(1, answers[i]);
     t.type(2, "3");
     t.submit();
-    EXPECT_EQ(t.f("lblPercent").text, want[i]) << i;
+    EXPECT_EQ(t.f(lblPercent).text, want[i]) << i;
   }
   EXPECT_EQ(t.labels(), (std::array<std::string, 3>{" 2", " 3", " 66%"}));
 }
@@ -141,7 +143,7 @@ TEST(Grading, Level5SignIsPartOfTheCoefficient) {
     // Level 5 reselects form 7.
     EXPECT_EQ(t.selectedForm(), 7);
     EXPECT_EQ(t.focusedBox(), 0);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f("txtAnswer", k).text, "") << k;
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "") << k;
   }
   {
     // Form 7 selected and wrong: form 7 is selected again and its boxes emptied.
@@ -149,7 +151,7 @@ TEST(Grading, Level5SignIsPartOfTheCoefficient) {
     for (int k = 0; k < 4; ++k) t.type(k, "1");
     t.submit();
     EXPECT_EQ(t.selectedForm(), 7);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f("txtAnswer", k).text, "") << k;
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "") << k;
   }
 }
 
@@ -191,7 +193,7 @@ TEST(Grading, SignedCoefficient) {
 // A caption with blanks around the sign: the sign is trimmed before the join.
 TEST(Grading, SignCaptionIsTrimmed) {
   Open t(5, {"1", "-3", "5", "0", "7", "1"}, 7);
-  t.f.setText("lblAdd", 4, "  - ");
+  t.f.setText(lblAdd[4], "  - ");
   t.type(0, "1");
   t.type(1, " 3");
   t.type(2, "5");
@@ -366,8 +368,8 @@ TEST(Grading, ProblemLimitEndsTheRun) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.count << (c.right ? " right" : " wrong"));
     Open t(1, {"0", "2", "3", "0", "1", "1"}, 3);
-    t.f.setText("lblProbCount", -1, c.count);
-    t.f.setEnabled("timOverAll", -1, true);
+    t.f.setText(lblProbCount, c.count);
+    t.f.setEnabled(timOverAll, true);
     t.type(1, c.right ? "2" : "5");
     t.type(2, "3");
     std::vector<std::string> order;
@@ -375,26 +377,26 @@ TEST(Grading, ProblemLimitEndsTheRun) {
       if (what == Change::Props) order.push_back(ctl.key());
     });
     t.submit();
-    EXPECT_EQ(t.f("cmdPrintIt").visible, c.ends);
-    EXPECT_EQ(t.f("cmdPrintIt").enabled, c.ends);
-    EXPECT_EQ(t.f("fraAnswer").visible, !c.ends);
-    EXPECT_EQ(t.f("timOverAll").enabled, !c.ends);
-    EXPECT_EQ(t.f("cmdNew").visible, !c.ends);
+    EXPECT_EQ(t.f(cmdPrintIt).visible, c.ends);
+    EXPECT_EQ(t.f(cmdPrintIt).enabled, c.ends);
+    EXPECT_EQ(t.f(fraAnswer).visible, !c.ends);
+    EXPECT_EQ(t.f(timOverAll).enabled, !c.ends);
+    EXPECT_EQ(t.f(cmdNew).visible, !c.ends);
     if (c.right) {
       EXPECT_EQ(t.labels(), (std::array<std::string, 3>{" 1", " 1", " 100%"}));
-      EXPECT_TRUE(t.f("cmdNew").enabled);
+      EXPECT_TRUE(t.f(cmdNew).enabled);
     } else {
       EXPECT_EQ(t.labels(), kStartLabels);
     }
     if (c.ends) {
       // The score labels had their new texts before shutdown began (the clock stops first).
-      const auto at = [&](const std::string& key) {
-        return std::find(order.begin(), order.end(), key) - order.begin();
+      const auto at = [&](ControlId id) {
+        return std::find(order.begin(), order.end(), id.key()) - order.begin();
       };
-      EXPECT_LT(at("lblWrong"), at("timOverAll"));
-      EXPECT_LT(at("lblRight"), at("timOverAll"));
-      EXPECT_LT(at("lblPercent"), at("timOverAll"));
-      EXPECT_LT(at("cmdNew"), at("timOverAll"));
+      EXPECT_LT(at(lblWrong), at(timOverAll));
+      EXPECT_LT(at(lblRight), at(timOverAll));
+      EXPECT_LT(at(lblPercent), at(timOverAll));
+      EXPECT_LT(at(cmdNew), at(timOverAll));
     }
   }
 }
@@ -402,11 +404,11 @@ TEST(Grading, ProblemLimitEndsTheRun) {
 TEST(Grading, ProblemLimitIsReadFromTheWindow) {
   Open t(1, {"0", "2", "3", "0", "1", "1"}, 3);
   t.w.ProblemLimit = 3;
-  t.f.setText("lblProbCount", -1, "3");
+  t.f.setText(lblProbCount, "3");
   t.type(1, "2");
   t.type(2, "3");
   t.submit();
-  EXPECT_TRUE(t.f("cmdPrintIt").visible);
+  EXPECT_TRUE(t.f(cmdPrintIt).visible);
 }
 
 // A long run of right and wrong submissions: a wrong one never changes RightCount or the shown
@@ -420,7 +422,7 @@ TEST(Grading, ScoreOverALongRun) {
   std::int64_t right = 0, total = 0;
   for (int i = 0; i < 3000; ++i) {
     const bool answer_right = source.next() < 0.3 + 0.6 * (i % 7) / 6.0;
-    t.f.setEnabled("cmdSubmit", -1, true);
+    t.f.setEnabled(cmdSubmit, true);
     optAnswerForm_Click(t.w, 0);
     t.type(1, "2");
     t.type(2, answer_right ? "3" : "4");
@@ -465,7 +467,7 @@ TEST(Grading, GradeNeverRoundsUp) {
     t.type(2, "3");
     t.type(3, "5");
     t.submit();
-    EXPECT_EQ(t.f("lblPercent").text, c.want);
+    EXPECT_EQ(t.f(lblPercent).text, c.want);
   }
 }
 

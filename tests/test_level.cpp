@@ -3,13 +3,15 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
-#include "fakes.h"
+#include "engine/main_window.h"
 #include "session/level.h"
-#include "session/main_window.h"
-#include "support.h"
+#include "tests/program.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::Diff;
@@ -21,11 +23,11 @@ using testing::Without;
 struct ReadyProgram : Program {
   ReadyProgram() {
     signin.load();
-    in().setText("txtPeriod", -1, "3");
-    in().setText("txtID", -1, "7");
-    in().setText("txtName", -1, "Doe");
-    in().setText("txtTeacher", -1, "Smith");
-    in().click("cmdOk");
+    in().setText(frmSignIn::txtPeriod, "3");
+    in().setText(frmSignIn::txtID, "7");
+    in().setText(frmSignIn::txtName, "Doe");
+    in().setText(frmSignIn::txtTeacher, "Smith");
+    in().click(frmSignIn::cmdOk);
   }
 };
 
@@ -49,24 +51,24 @@ TEST(LevelChange, EachLevelShowsItsShapeFormAndName) {
   for (const LevelRow& row : kFromLevel1) {
     SCOPED_TRACE(row.level);
     ReadyProgram p;
-    p.main().setValue("vsbLevel", -1, row.level);
+    p.main().setValue(vsbLevel, row.level);
     const Form& f = p.main();
-    EXPECT_EQ(f("lblLevel").text, std::to_string(row.level));
-    EXPECT_EQ(f("lblLevelShow").text, "Level " + std::to_string(row.level));
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(f("lblProb", i).visible, row.prob[i]) << i;
-    EXPECT_EQ(f("lblAdd", 0).visible, row.add0);
-    EXPECT_EQ(f("lblAdd", 1).visible, row.add1);
-    EXPECT_EQ(f("Line1").visible, row.line);
-    EXPECT_EQ(f("imgUpperRadical").visible, row.upper);
-    EXPECT_EQ(f("imgLowerRadical").visible, row.lower);
-    ASSERT_NE(f.selectedOption(), nullptr);
-    EXPECT_EQ(f.selectedOption()->index, row.form);
-    for (int i = 7; i < 15; ++i) EXPECT_EQ(f("optAnswerForm", i).visible, row.level == 5) << i;
-    for (const char* picture : {"Image6", "Image4", "Image14", "Image15"}) {
-      EXPECT_EQ(f(picture).visible, row.level == 5) << picture;
+    EXPECT_EQ(f(lblLevel).text, std::to_string(row.level));
+    EXPECT_EQ(f(lblLevelShow).text, "Level " + std::to_string(row.level));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(f(lblProb[i]).visible, row.prob[i]) << i;
+    EXPECT_EQ(f(lblAdd[0]).visible, row.add0);
+    EXPECT_EQ(f(lblAdd[1]).visible, row.add1);
+    EXPECT_EQ(f(Line1).visible, row.line);
+    EXPECT_EQ(f(imgUpperRadical).visible, row.upper);
+    EXPECT_EQ(f(imgLowerRadical).visible, row.lower);
+    ASSERT_NE(testing::SelectedOption(f), nullptr);
+    EXPECT_EQ(testing::SelectedOption(f)->index, row.form);
+    for (int i = 7; i < 15; ++i) EXPECT_EQ(f(optAnswerForm[i]).visible, row.level == 5) << i;
+    for (const ControlName picture : {Image6, Image4, Image14, Image15}) {
+      EXPECT_EQ(f(picture).visible, row.level == 5) << picture.name;
     }
     // Level 1 leaves the focus where the answer form put it; the others keep it on the bar.
-    EXPECT_EQ(f.hasFocus("vsbLevel"), row.level != 1);
+    EXPECT_EQ(f.hasFocus(vsbLevel), row.level != 1);
     EXPECT_EQ(p.session.state(), MainState::Ready);
   }
 }
@@ -83,32 +85,60 @@ TEST(LevelChange, KeptCellsKeepWhatTheLevelBeforeLeft) {
                         {{5, 2, 4}, false}};
   for (const Case& c : cases) {
     ReadyProgram p;
-    for (int level : c.path) p.main().setValue("vsbLevel", -1, level);
-    EXPECT_EQ(p.main()("lblAdd", 1).visible, c.add1)
+    for (int level : c.path) p.main().setValue(vsbLevel, level);
+    EXPECT_EQ(p.main()(lblAdd[1]).visible, c.add1)
         << c.path[0] << "->" << c.path[1] << "->" << c.path[2];
-    EXPECT_FALSE(p.main()("lblAdd", 0).visible);
+    EXPECT_FALSE(p.main()(lblAdd[0]).visible);
+  }
+}
+
+// Level 5 turns the lower root sign on before it turns the upper one off; every other level
+// goes the other way round.
+TEST(LevelChange, TheRootSignsChangeInTheirLevelsOrder) {
+  struct Case {
+    int from, to;
+    std::vector<std::string> order;
+  };
+  const Case cases[] = {
+      {1, 5, {"imgLowerRadical", "imgUpperRadical"}},
+      {5, 1, {"imgUpperRadical", "imgLowerRadical"}},
+      {5, 4, {"imgUpperRadical"}},
+      {4, 5, {"imgUpperRadical"}},
+  };
+  for (const Case& c : cases) {
+    ReadyProgram p;
+    p.main().setValue(vsbLevel, c.from);
+    std::vector<std::string> order;
+    p.main().observe([&](const Control& ctl, Change what) {
+      if (what == Change::Props &&
+          (ctl.name == imgUpperRadical.name || ctl.name == imgLowerRadical.name)) {
+        order.push_back(ctl.name);
+      }
+    });
+    p.main().setValue(vsbLevel, c.to);
+    EXPECT_EQ(order, c.order) << c.from << " -> " << c.to;
   }
 }
 
 TEST(LevelChange, LevelFourLeavesTheDesignPlusSignsAlone) {
   testing::ScriptedRandom random;
   MainWindow w(random);
-  w.form.setValue("vsbLevel", -1, 4);
+  w.form.setValue(vsbLevel, 4);
   vsbLevel_Change(w);
-  EXPECT_TRUE(w.form("lblAdd", 0).visible);
-  EXPECT_TRUE(w.form("lblAdd", 1).visible);
-  EXPECT_FALSE(w.form("lblProb", 0).visible);
+  EXPECT_TRUE(w.form(lblAdd[0]).visible);
+  EXPECT_TRUE(w.form(lblAdd[1]).visible);
+  EXPECT_FALSE(w.form(lblProb[0]).visible);
 }
 
 TEST(LevelChange, ValuesOutsideTheRangeOnlyWriteTheNumber) {
   for (int value : {0, 6, -3}) {
     ReadyProgram p;
-    p.main().setValue("vsbLevel", -1, 3);
+    p.main().setValue(vsbLevel, 3);
     const auto before = Snap(p.main());
-    p.main().setValue("vsbLevel", -1, value);
-    EXPECT_EQ(p.main()("lblLevel").text, std::to_string(value));
-    EXPECT_EQ(Diff(Without(Without(before, "vsbLevel"), "lblLevel"),
-                   Without(Without(Snap(p.main()), "vsbLevel"), "lblLevel")),
+    p.main().setValue(vsbLevel, value);
+    EXPECT_EQ(p.main()(lblLevel).text, std::to_string(value));
+    EXPECT_EQ(Diff(Without(Without(before, vsbLevel), lblLevel),
+                   Without(Without(Snap(p.main()), vsbLevel), lblLevel)),
               "")
         << value;
   }

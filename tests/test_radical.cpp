@@ -7,7 +7,7 @@
 
 #include "engine/radical.h"
 #include "engine/random.h"
-#include "support.h"
+#include "tests/fakes.h"
 
 namespace tovimel {
 namespace {

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "engine/numbers.h"
-#include "fakes.h"
-#include "player.h"
 #include "session/clock.h"
 #include "session/teacher_code.h"
+#include "tests/player.h"
+#include "tests/program.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::Answer;
@@ -31,38 +33,38 @@ void PlayRun(int level, const Student& student, bool reveal, std::uint64_t start
   Form& f = p.main();
   p.signin.load();
   ExpectState(p.session, MainState::SigningIn, "loaded");
-  p.in().setText("txtPeriod", -1, student.period);
-  p.in().setText("txtID", -1, student.id);
-  p.in().setText("txtName", -1, student.name);
-  p.in().setText("txtTeacher", -1, student.teacher);
-  ASSERT_TRUE(p.in().click("cmdOk"));
+  p.in().setText(frmSignIn::txtPeriod, student.period);
+  p.in().setText(frmSignIn::txtID, student.id);
+  p.in().setText(frmSignIn::txtName, student.name);
+  p.in().setText(frmSignIn::txtTeacher, student.teacher);
+  ASSERT_TRUE(p.in().click(frmSignIn::cmdOk));
   ExpectState(p.session, MainState::Ready, "signed in");
-  EXPECT_EQ(f("lblPeriod").text, student.period);
-  EXPECT_EQ(f("lblDate").text, p.time.today);
+  EXPECT_EQ(f(lblPeriod).text, student.period);
+  EXPECT_EQ(f(lblDate).text, p.time.today);
 
   // Through another level first, so that the chosen one is applied over a different one.
-  f.setValue("vsbLevel", -1, level == 5 ? 3 : 5);
-  f.setValue("vsbLevel", -1, level);
+  f.setValue(vsbLevel, level == 5 ? 3 : 5);
+  f.setValue(vsbLevel, level);
   ExpectState(p.session, MainState::Ready, "level chosen");
-  EXPECT_EQ(f("lblLevelShow").text, "Level " + std::to_string(level));
+  EXPECT_EQ(f(lblLevelShow).text, "Level " + std::to_string(level));
   if (reveal) {
-    EXPECT_FALSE(f("fraKey").visible);
-    ASSERT_TRUE(f.click("lblPeriod"));
-    EXPECT_TRUE(f("fraKey").visible);
-    EXPECT_EQ(f("lblProb", 7).text, "0");  // the layout's text until the first problem
+    EXPECT_FALSE(f(fraKey).visible);
+    ASSERT_TRUE(f.click(lblPeriod));
+    EXPECT_TRUE(f(fraKey).visible);
+    EXPECT_EQ(f(lblProb[7]).text, "0");  // the layout's text until the first problem
   }
 
-  ASSERT_TRUE(f.click("cmdStart"));
+  ASSERT_TRUE(f.click(cmdStart));
   int seconds = 0;
   const auto tick = [&](int n) {
-    for (int i = 0; i < n; ++i) ASSERT_TRUE(f.tick("timOverAll"));
+    for (int i = 0; i < n; ++i) ASSERT_TRUE(f.tick(timOverAll));
     seconds += n;
   };
   for (int n = 1; n <= 20; ++n) {
     SCOPED_TRACE("problem " + std::to_string(n));
     ExpectState(p.session, MainState::ProblemOpen, "new problem");
-    EXPECT_EQ(f("lblProbCount").text, std::to_string(n));
-    EXPECT_EQ(f("fraKey").visible, reveal);
+    EXPECT_EQ(f(lblProbCount).text, std::to_string(n));
+    EXPECT_EQ(f(fraKey).visible, reveal);
     tick(7);
 
     Answer(f, false);
@@ -74,42 +76,42 @@ void PlayRun(int level, const Student& student, bool reveal, std::uint64_t start
     Answer(f, true);
     EXPECT_EQ(p.window().TotalCount, 2 * n);
     EXPECT_EQ(p.window().RightCount, n);
-    EXPECT_EQ(f("lblRight").text, ScoreText(n));
-    EXPECT_EQ(f("lblWrong").text, ScoreText(2 * n));
-    EXPECT_EQ(f("lblPercent").text, " 50%");
+    EXPECT_EQ(f(lblRight).text, ScoreText(n));
+    EXPECT_EQ(f(lblWrong).text, ScoreText(2 * n));
+    EXPECT_EQ(f(lblPercent).text, " 50%");
     if (n < 20) {
       ExpectState(p.session, MainState::ProblemSolved, "after the right answer");
       tick(1);
-      ASSERT_TRUE(f.click("cmdNew"));
+      ASSERT_TRUE(f.click(cmdNew));
     }
   }
   ExpectState(p.session, MainState::RunEnded, "after the twentieth right answer");
-  EXPECT_FALSE(f("fraKey").visible);
+  EXPECT_FALSE(f(fraKey).visible);
   EXPECT_EQ(seconds, 19 * 13 + 12);
-  EXPECT_EQ(f("clock").text, ClockText(seconds / 60, seconds % 60));
-  EXPECT_EQ(f("lblProbCount").text, "20");
-  EXPECT_EQ(f("lblRight").text, " 20");
-  EXPECT_EQ(f("lblWrong").text, " 40");
-  EXPECT_EQ(f("lblPercent").text, " 50%");
-  EXPECT_EQ(f("lblLevelShow").text, "Level " + std::to_string(level));
-  EXPECT_EQ(f("lblName").text, student.name);
-  EXPECT_FALSE(f.tick("timOverAll"));
-  EXPECT_EQ(f("clock").text, ClockText(seconds / 60, seconds % 60));
+  EXPECT_EQ(f(clock).text, ClockText(seconds / 60, seconds % 60));
+  EXPECT_EQ(f(lblProbCount).text, "20");
+  EXPECT_EQ(f(lblRight).text, " 20");
+  EXPECT_EQ(f(lblWrong).text, " 40");
+  EXPECT_EQ(f(lblPercent).text, " 50%");
+  EXPECT_EQ(f(lblLevelShow).text, "Level " + std::to_string(level));
+  EXPECT_EQ(f(lblName).text, student.name);
+  EXPECT_FALSE(f.tick(timOverAll));
+  EXPECT_EQ(f(clock).text, ClockText(seconds / 60, seconds % 60));
 
   if (reveal) {
-    const std::string last_key = f("lblProb", 10).text;
-    ASSERT_TRUE(f.click("lblPeriod"));
-    EXPECT_TRUE(f("fraKey").visible);
-    EXPECT_EQ(f("lblProb", 10).text, last_key);
+    const std::string last_key = f(lblProb[10]).text;
+    ASSERT_TRUE(f.click(lblPeriod));
+    EXPECT_TRUE(f(fraKey).visible);
+    EXPECT_EQ(f(lblProb[10]).text, last_key);
   }
-  ASSERT_TRUE(f.click("cmdPrintIt"));
-  ASSERT_TRUE(f.click("cmdPrintIt"));
+  ASSERT_TRUE(f.click(cmdPrintIt));
+  ASSERT_TRUE(f.click(cmdPrintIt));
   ASSERT_EQ(p.printer.pages.size(), 2u);
   EXPECT_EQ(Diff(p.printer.pages[0], p.printer.pages[1]), "");
   EXPECT_EQ(Diff(p.printer.pages[0], Snap(f)), "");
   ExpectState(p.session, MainState::RunEnded, "after printing");
 
-  ASSERT_TRUE(f.click("cmdExit"));
+  ASSERT_TRUE(f.click(cmdExit));
   EXPECT_EQ(p.process.quits, 1);
   EXPECT_EQ(p.process.ended, 0);
   EXPECT_FALSE(f.window().props.visible);

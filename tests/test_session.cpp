@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "fakes.h"
-#include "player.h"
 #include "session/teacher_code.h"
+#include "tests/player.h"
+#include "tests/program.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::Diff;
@@ -21,17 +23,17 @@ const std::string kCode(kTeacherCode);
 struct Started : Program {
   explicit Started(const std::string& period = "3") {
     signin.load();
-    in().setText("txtPeriod", -1, period);
-    in().setText("txtID", -1, "7");
-    in().setText("txtName", -1, "Doe");
-    in().setText("txtTeacher", -1, "Smith");
-    in().click("cmdOk");
+    in().setText(frmSignIn::txtPeriod, period);
+    in().setText(frmSignIn::txtID, "7");
+    in().setText(frmSignIn::txtName, "Doe");
+    in().setText(frmSignIn::txtTeacher, "Smith");
+    in().click(frmSignIn::cmdOk);
   }
   void toState(MainState want) {
     if (want == MainState::Ready) return;
-    main().click("cmdStart");
+    main().click(cmdStart);
     for (int n = 1; want != MainState::ProblemOpen && n <= 20; ++n) {
-      if (n > 1) main().click("cmdNew");
+      if (n > 1) main().click(cmdNew);
       testing::Answer(main(), true);
       if (want == MainState::ProblemSolved) break;
     }
@@ -49,9 +51,9 @@ TEST(SessionLoad, PreparesTheWindowOnce) {
   EXPECT_EQ(w.BarHomeX1, 90);
   EXPECT_EQ(w.BarHomeX2, 4620);
   EXPECT_EQ(w.ClockSeconds + w.ClockMinutes, 0);
-  EXPECT_EQ(p.main()("lblLevelShow").text, "Level 1");
-  EXPECT_FALSE(p.main()("lblProb", 1).visible);
-  EXPECT_FALSE(p.main()("timOverAll").enabled);
+  EXPECT_EQ(p.main()(lblLevelShow).text, "Level 1");
+  EXPECT_FALSE(p.main()(lblProb[1]).visible);
+  EXPECT_FALSE(p.main()(timOverAll).enabled);
   ASSERT_EQ(p.random.seeds.size(), 1u);
 
   const auto before = Snap(p.main());
@@ -78,8 +80,8 @@ TEST(SessionKeyReveal, OnlyTheExactCodeShowsTheKey) {
   for (const Case& c : cases) {
     Started p(c.period);  // the other fields make any period enough to sign in
     ASSERT_EQ(p.session.state(), MainState::Ready) << c.period;
-    EXPECT_TRUE(p.main().click("lblPeriod"));
-    EXPECT_EQ(p.main()("fraKey").visible, c.shows) << "'" << c.period << "'";
+    EXPECT_TRUE(p.main().click(lblPeriod));
+    EXPECT_EQ(p.main()(fraKey).visible, c.shows) << "'" << c.period << "'";
   }
 }
 
@@ -114,11 +116,11 @@ TEST(SessionGuards, EachStateRefusesWhatItDoesNotOffer) {
 TEST(SessionGuards, SigningInRefusesEverything) {
   Program p;
   p.signin.load();
-  p.in().setText("txtPeriod", -1, kCode);
+  p.in().setText(frmSignIn::txtPeriod, kCode);
   const auto before = Observe(p);
   for (const auto& poke : testing::Pokes()) poke.run(p);
   // The model lets the focus onto a disabled window; the option's handler must still refuse.
-  p.main().focus("optAnswerForm", 0);
+  p.main().focus(optAnswerForm[0]);
   auto after = Observe(p);
   after.window.focus = before.window.focus;
   EXPECT_EQ(Diff(before.window, after.window), "");
@@ -136,7 +138,7 @@ TEST(SessionExit, UnloadsTheWindowFromEveryStateAfterSignIn) {
       if (by_close) {
         p.main().requestClose();
       } else {
-        ASSERT_TRUE(p.main().click("cmdExit"));
+        ASSERT_TRUE(p.main().click(cmdExit));
       }
       EXPECT_EQ(p.process.quits, 1);
       EXPECT_EQ(p.process.ended, 0);

@@ -4,11 +4,13 @@
 #include <array>
 #include <string>
 
-#include "fakes.h"
-#include "player.h"
 #include "session/teacher_code.h"
+#include "tests/player.h"
+#include "tests/program.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::Program;
@@ -21,41 +23,42 @@ const std::string kCode(kTeacherCode);
 struct SignedIn : ::testing::Test {
   Program p;
   void SetUp() override { p.signin.load(); }
-  void type(const char* box, const std::string& text) { p.in().setText(box, -1, text); }
-  bool okEnabled() { return p.in()("cmdOk").enabled; }
+  void type(ControlId box, const std::string& text) { p.in().setText(box, text); }
+  bool okEnabled() { return p.in()(frmSignIn::cmdOk).enabled; }
 };
 
 TEST_F(SignedIn, OpensWithOkDisabledFocusInPeriodAndTheMainWindowBehind) {
   EXPECT_FALSE(okEnabled());
-  EXPECT_TRUE(p.in().hasFocus("txtPeriod"));
+  EXPECT_TRUE(p.in().hasFocus(frmSignIn::txtPeriod));
   EXPECT_FALSE(p.main().window().props.enabled);
   EXPECT_TRUE(p.main().window().props.visible);
   EXPECT_EQ(p.session.state(), MainState::SigningIn);
-  EXPECT_EQ(p.main()("lblPeriod").text, "18");
-  for (const char* label : {"lblID", "lblName", "lblTeacher", "lblDate"}) {
-    EXPECT_EQ(p.main()(label).text, "") << label;
+  EXPECT_EQ(p.main()(lblPeriod).text, "18");
+  for (const ControlName label : {lblID, lblName, lblTeacher, lblDate}) {
+    EXPECT_EQ(p.main()(label).text, "") << label.name;
   }
-  EXPECT_EQ(p.in()("lblFlash").back, kPale);
-  EXPECT_EQ(p.in()("lblFlash").fore, std::nullopt);
-  EXPECT_TRUE(p.in()("Timer1").enabled);
+  EXPECT_EQ(p.in()(frmSignIn::lblFlash).back, kPale);
+  EXPECT_EQ(p.in()(frmSignIn::lblFlash).fore, std::nullopt);
+  EXPECT_TRUE(p.in()(frmSignIn::Timer1).enabled);
   // The main window has been loaded behind the sign-in.
   EXPECT_EQ(p.window().ProblemLimit, 20);
 }
 
 TEST_F(SignedIn, EveryKeystrokeIsCopiedToTheStripIncludingDeletions) {
-  const std::array<std::pair<const char*, const char*>, 4> pairs{{{"txtPeriod", "lblPeriod"},
-                                                                  {"txtID", "lblID"},
-                                                                  {"txtName", "lblName"},
-                                                                  {"txtTeacher", "lblTeacher"}}};
+  const std::array<std::pair<ControlName, ControlName>, 4> pairs{
+      {{frmSignIn::txtPeriod, lblPeriod},
+       {frmSignIn::txtID, lblID},
+       {frmSignIn::txtName, lblName},
+       {frmSignIn::txtTeacher, lblTeacher}}};
   for (const auto& [box, label] : pairs) {
     type(box, "D");
-    EXPECT_EQ(p.main()(label).text, "D") << box;
+    EXPECT_EQ(p.main()(label).text, "D") << box.name;
     type(box, "Do");
-    EXPECT_EQ(p.main()(label).text, "Do") << box;
+    EXPECT_EQ(p.main()(label).text, "Do") << box.name;
     type(box, " Do e ");  // untrimmed
-    EXPECT_EQ(p.main()(label).text, " Do e ") << box;
+    EXPECT_EQ(p.main()(label).text, " Do e ") << box.name;
     type(box, "");
-    EXPECT_EQ(p.main()(label).text, "") << box;
+    EXPECT_EQ(p.main()(label).text, "") << box.name;
   }
 }
 
@@ -83,41 +86,41 @@ TEST_F(SignedIn, OkRule) {
   for (const Case& c : cases) {
     Program fresh;
     fresh.signin.load();
-    fresh.in().setText("txtTeacher", -1, c.teacher);
-    fresh.in().setText("txtName", -1, c.name);
-    fresh.in().setText("txtID", -1, c.id);
-    fresh.in().setText("txtPeriod", -1, c.period);
-    EXPECT_EQ(fresh.in()("cmdOk").enabled, c.ok)
+    fresh.in().setText(frmSignIn::txtTeacher, c.teacher);
+    fresh.in().setText(frmSignIn::txtName, c.name);
+    fresh.in().setText(frmSignIn::txtID, c.id);
+    fresh.in().setText(frmSignIn::txtPeriod, c.period);
+    EXPECT_EQ(fresh.in()(frmSignIn::cmdOk).enabled, c.ok)
         << "'" << c.period << "' '" << c.id << "' '" << c.name << "' '" << c.teacher << "'";
   }
 }
 
 TEST_F(SignedIn, OkFollowsTheLastKeystrokeBothWays) {
-  type("txtName", "Doe");
-  type("txtTeacher", "Smith");
-  type("txtID", "7");
+  type(frmSignIn::txtName, "Doe");
+  type(frmSignIn::txtTeacher, "Smith");
+  type(frmSignIn::txtID, "7");
   EXPECT_FALSE(okEnabled());
-  type("txtPeriod", "2");
+  type(frmSignIn::txtPeriod, "2");
   EXPECT_TRUE(okEnabled());
-  type("txtID", "");
+  type(frmSignIn::txtID, "");
   EXPECT_FALSE(okEnabled());
-  type("txtID", "7");
+  type(frmSignIn::txtID, "7");
   EXPECT_TRUE(okEnabled());
-  type("txtPeriod", "");
+  type(frmSignIn::txtPeriod, "");
   EXPECT_FALSE(okEnabled());
-  type("txtPeriod", kCode);
+  type(frmSignIn::txtPeriod, kCode);
   EXPECT_TRUE(okEnabled());
-  type("txtName", "");
+  type(frmSignIn::txtName, "");
   EXPECT_TRUE(okEnabled());  // the code needs nothing else
-  type("txtPeriod", kCode + "1");
+  type(frmSignIn::txtPeriod, kCode + "1");
   EXPECT_FALSE(okEnabled());
 }
 
 TEST_F(SignedIn, EnterDoesNothingWhileOkIsDisabled) {
-  type("txtPeriod", "2");
+  type(frmSignIn::txtPeriod, "2");
   const auto main_before = Snap(p.main());
   const auto in_before = Snap(p.in());
-  EXPECT_FALSE(p.in().click("cmdOk"));
+  EXPECT_FALSE(p.in().click(frmSignIn::cmdOk));
   p.signin.ok();  // even called directly
   EXPECT_EQ(Snap(p.main()), main_before);
   EXPECT_EQ(Snap(p.in()), in_before);
@@ -127,60 +130,60 @@ TEST_F(SignedIn, EnterDoesNothingWhileOkIsDisabled) {
 
 TEST_F(SignedIn, FlashAlternatesEverySecondStartingWithYellowOnBlack) {
   for (int tick = 1; tick <= 5; ++tick) {
-    ASSERT_TRUE(p.in().tick("Timer1"));
+    ASSERT_TRUE(p.in().tick(frmSignIn::Timer1));
     const bool odd = tick % 2 == 1;
-    EXPECT_EQ(p.in()("lblFlash").back, odd ? kBlack : kYellow) << tick;
-    EXPECT_EQ(p.in()("lblFlash").fore, odd ? kYellow : kBlack) << tick;
+    EXPECT_EQ(p.in()(frmSignIn::lblFlash).back, odd ? kBlack : kYellow) << tick;
+    EXPECT_EQ(p.in()(frmSignIn::lblFlash).fore, odd ? kYellow : kBlack) << tick;
   }
 }
 
 TEST_F(SignedIn, OkEnablesTheMainWindowStampsTheDateAndCloses) {
-  type("txtPeriod", "4");
-  type("txtID", "1234");
-  type("txtName", "Doe, Jo");
-  type("txtTeacher", "Smith");
-  EXPECT_EQ(p.main()("lblDate").text, "");
+  type(frmSignIn::txtPeriod, "4");
+  type(frmSignIn::txtID, "1234");
+  type(frmSignIn::txtName, "Doe, Jo");
+  type(frmSignIn::txtTeacher, "Smith");
+  EXPECT_EQ(p.main()(lblDate).text, "");
   p.time.today = "12/31/2025";
-  ASSERT_TRUE(p.in().click("cmdOk"));
-  EXPECT_EQ(p.main()("lblDate").text, "12/31/2025");
+  ASSERT_TRUE(p.in().click(frmSignIn::cmdOk));
+  EXPECT_EQ(p.main()(lblDate).text, "12/31/2025");
   EXPECT_TRUE(p.main().window().props.enabled);
   EXPECT_EQ(p.session.state(), MainState::Ready);
   EXPECT_TRUE(p.signin.unloaded());
   EXPECT_FALSE(p.signin.ended());
   EXPECT_FALSE(p.in().window().props.visible);
-  EXPECT_FALSE(p.in()("Timer1").enabled);
+  EXPECT_FALSE(p.in()(frmSignIn::Timer1).enabled);
   EXPECT_EQ(p.process.ended, 0);
   EXPECT_EQ(p.process.quits, 0);
 
   // The sign-in is gone; the main window goes on.
-  EXPECT_TRUE(p.main().click("cmdStart"));
-  const auto flash = p.in()("lblFlash");
-  type("txtName", "Someone else");
+  EXPECT_TRUE(p.main().click(cmdStart));
+  const auto flash = p.in()(frmSignIn::lblFlash);
+  type(frmSignIn::txtName, "Someone else");
   p.signin.flash();
   p.in().requestClose();
-  EXPECT_EQ(p.main()("lblName").text, "Doe, Jo");
-  EXPECT_EQ(p.in()("lblFlash"), flash);
+  EXPECT_EQ(p.main()(lblName).text, "Doe, Jo");
+  EXPECT_EQ(p.in()(frmSignIn::lblFlash), flash);
   EXPECT_EQ(p.process.ended, 0);
 }
 
 TEST_F(SignedIn, TeacherCodeAloneLeavesTheOtherLabelsAsTheyWere) {
-  type("txtID", "55");
-  type("txtID", "");
-  type("txtPeriod", kCode);
-  ASSERT_TRUE(p.in().click("cmdOk"));
-  EXPECT_EQ(p.main()("lblPeriod").text, kCode);
-  for (const char* label : {"lblID", "lblName", "lblTeacher"}) {
-    EXPECT_EQ(p.main()(label).text, "") << label;
+  type(frmSignIn::txtID, "55");
+  type(frmSignIn::txtID, "");
+  type(frmSignIn::txtPeriod, kCode);
+  ASSERT_TRUE(p.in().click(frmSignIn::cmdOk));
+  EXPECT_EQ(p.main()(lblPeriod).text, kCode);
+  for (const ControlName label : {lblID, lblName, lblTeacher}) {
+    EXPECT_EQ(p.main()(label).text, "") << label.name;
   }
   EXPECT_EQ(p.session.state(), MainState::Ready);
 }
 
 TEST_F(SignedIn, ExitEndsAtOnceEvenWithOkEnabled) {
-  type("txtPeriod", "4");
-  type("txtID", "1234");
-  type("txtName", "Doe, Jo");
-  type("txtTeacher", "Smith");
-  ASSERT_TRUE(p.in().click("cmdExit"));
+  type(frmSignIn::txtPeriod, "4");
+  type(frmSignIn::txtID, "1234");
+  type(frmSignIn::txtName, "Doe, Jo");
+  type(frmSignIn::txtTeacher, "Smith");
+  ASSERT_TRUE(p.in().click(frmSignIn::cmdExit));
   EXPECT_EQ(p.process.ended, 1);
   EXPECT_TRUE(p.signin.ended());
   EXPECT_FALSE(p.main().window().props.enabled);  // never enabled on the way out
@@ -190,7 +193,7 @@ TEST_F(SignedIn, ExitEndsAtOnceEvenWithOkEnabled) {
 }
 
 TEST_F(SignedIn, CloseBeforeOkEndsTheProgram) {
-  type("txtPeriod", "4");
+  type(frmSignIn::txtPeriod, "4");
   p.in().requestClose();
   EXPECT_EQ(p.process.ended, 1);
   EXPECT_FALSE(p.main().window().props.enabled);

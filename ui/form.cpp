@@ -6,14 +6,10 @@
 
 namespace tovimel {
 
-std::string ControlKey(std::string_view name, int index) {
+std::string ControlId::key() const {
   std::string key(name);
   if (index >= 0) key.append(1, '(').append(std::to_string(index)).append(1, ')');
   return key;
-}
-
-std::string Control::key() const {
-  return ControlKey(name, index);
 }
 
 Form::Form(std::vector<Control> controls) : controls_(std::move(controls)) {
@@ -29,7 +25,7 @@ Form::Form(std::vector<Control> controls) : controls_(std::move(controls)) {
     slots[slot] = i;
   }
   for (const Control& c : controls_) {
-    if (!c.container.empty() && find(c.container, -1) < 0) {
+    if (!c.container.empty() && find({c.container}) < 0) {
       throw std::invalid_argument(c.key() + " sits in unknown container " + c.container);
     }
   }
@@ -39,37 +35,30 @@ Form::Form(std::vector<Control> controls) : controls_(std::move(controls)) {
   timer_handlers_.resize(controls_.size());
 }
 
-int Form::find(std::string_view name, int index) const {
-  auto it = by_name_.find(name);
+int Form::find(ControlId id) const {
+  auto it = by_name_.find(id.name);
   if (it == by_name_.end()) return -1;
   const auto& slots = it->second;
-  const std::size_t slot = index < 0 ? 0 : static_cast<std::size_t>(index);
+  const std::size_t slot = id.index < 0 ? 0 : static_cast<std::size_t>(id.index);
   if (slot >= slots.size() || slots[slot] < 0) return -1;
   const int i = slots[slot];
   // A plain control is not reachable with an index, nor an array member without one.
-  if ((index < 0) != (controls_[i].index < 0)) return -1;
+  if ((id.index < 0) != (controls_[i].index < 0)) return -1;
   return i;
 }
 
-int Form::require(std::string_view name, int index) const {
-  const int i = find(name, index);
-  if (i < 0) {
-    throw std::out_of_range("no control " + ControlKey(name, index) + " on " +
-                            controls_.front().name);
-  }
+int Form::require(ControlId id) const {
+  const int i = find(id);
+  if (i < 0) throw std::out_of_range("no control " + id.key() + " on " + controls_.front().name);
   return i;
 }
 
-bool Form::has(std::string_view name, int index) const {
-  return find(name, index) >= 0;
+const Control& Form::control(ControlId id) const {
+  return controls_[require(id)];
 }
 
-const Control& Form::control(std::string_view name, int index) const {
-  return controls_[require(name, index)];
-}
-
-void Form::set(std::string_view name, int index, const std::function<void(Props&)>& edit) {
-  const int i = require(name, index);
+void Form::set(ControlId id, const std::function<void(Props&)>& edit) {
+  const int i = require(id);
   Props next = controls_[i].props;
   edit(next);
   store(i, next);
@@ -110,37 +99,37 @@ void Form::notify(const Control& c, Change what) {
   for (const auto& [id, observer] : observers) observer(c, what);
 }
 
-void Form::setText(std::string_view name, int index, std::string text) {
-  set(name, index, [&](Props& p) { p.text = std::move(text); });
+void Form::setText(ControlId id, std::string text) {
+  set(id, [&](Props& p) { p.text = std::move(text); });
 }
-void Form::setVisible(std::string_view name, int index, bool visible) {
-  set(name, index, [&](Props& p) { p.visible = visible; });
+void Form::setVisible(ControlId id, bool visible) {
+  set(id, [&](Props& p) { p.visible = visible; });
 }
-void Form::setEnabled(std::string_view name, int index, bool enabled) {
-  set(name, index, [&](Props& p) { p.enabled = enabled; });
+void Form::setEnabled(ControlId id, bool enabled) {
+  set(id, [&](Props& p) { p.enabled = enabled; });
 }
-void Form::setBack(std::string_view name, int index, std::optional<Rgb> colour) {
-  set(name, index, [&](Props& p) { p.back = colour; });
+void Form::setBack(ControlId id, std::optional<Rgb> colour) {
+  set(id, [&](Props& p) { p.back = colour; });
 }
-void Form::setFore(std::string_view name, int index, std::optional<Rgb> colour) {
-  set(name, index, [&](Props& p) { p.fore = colour; });
+void Form::setFore(ControlId id, std::optional<Rgb> colour) {
+  set(id, [&](Props& p) { p.fore = colour; });
 }
-void Form::setLeft(std::string_view name, int index, int left) {
-  set(name, index, [&](Props& p) { p.left = left; });
+void Form::setLeft(ControlId id, int left) {
+  set(id, [&](Props& p) { p.left = left; });
 }
-void Form::setValue(std::string_view name, int index, int value) {
-  set(name, index, [&](Props& p) { p.value = value; });
+void Form::setValue(ControlId id, int value) {
+  set(id, [&](Props& p) { p.value = value; });
 }
-void Form::setSelection(std::string_view name, int index, int start, int length) {
-  set(name, index, [&](Props& p) {
+void Form::setSelection(ControlId id, int start, int length) {
+  set(id, [&](Props& p) {
     const int size = static_cast<int>(p.text.size());
     p.sel_start = std::clamp(start, 0, size);
     p.sel_length = std::clamp(length, 0, size - p.sel_start);
   });
 }
 
-void Form::select(std::string_view name, int index) {
-  const int chosen = require(name, index);
+void Form::select(ControlId id) {
+  const int chosen = require(id);
   if (controls_[chosen].kind != Kind::Option) {
     throw std::invalid_argument(controls_[chosen].key() + " is not an option button");
   }
@@ -154,22 +143,6 @@ void Form::select(std::string_view name, int index) {
   Props next = controls_[chosen].props;
   next.selected = true;
   store(chosen, next);
-}
-
-const Control* Form::selectedOption() const {
-  for (const Control& c : controls_) {
-    if (c.kind == Kind::Option && c.props.selected) return &c;
-  }
-  return nullptr;
-}
-
-bool Form::shown(const Control& c) const {
-  const Control* at = &c;
-  while (true) {
-    if (!at->props.visible) return false;
-    if (at->container.empty()) return true;
-    at = &controls_[require(at->container, -1)];
-  }
 }
 
 bool Form::canFocus(const Control& c) const {
@@ -186,12 +159,12 @@ bool Form::canFocus(const Control& c) const {
   while (true) {
     if (!at->props.visible || !at->props.enabled) return false;
     if (at->container.empty()) return true;
-    at = &controls_[require(at->container, -1)];
+    at = &controls_[require({at->container})];
   }
 }
 
-bool Form::focus(std::string_view name, int index) {
-  const int i = require(name, index);
+bool Form::focus(ControlId id) {
+  const int i = require(id);
   if (!canFocus(controls_[i])) return false;
   if (focused_ == i) return true;
   focused_ = i;
@@ -200,24 +173,24 @@ bool Form::focus(std::string_view name, int index) {
   return true;
 }
 
-bool Form::hasFocus(std::string_view name, int index) const {
-  return focused_ >= 0 && focused_ == find(name, index);
+bool Form::hasFocus(ControlId id) const {
+  return focused_ >= 0 && focused_ == find(id);
 }
 
-void Form::onFocus(std::string_view name, int index, std::function<void()> handler) {
-  focus_handlers_[require(name, index)] = std::move(handler);
+void Form::onFocus(ControlId id, std::function<void()> handler) {
+  focus_handlers_[require(id)] = std::move(handler);
 }
 
-void Form::onChange(std::string_view name, int index, std::function<void()> handler) {
-  change_handlers_[require(name, index)] = std::move(handler);
+void Form::onChange(ControlId id, std::function<void()> handler) {
+  change_handlers_[require(id)] = std::move(handler);
 }
 
-void Form::onClick(std::string_view name, int index, std::function<void()> handler) {
-  click_handlers_[require(name, index)] = std::move(handler);
+void Form::onClick(ControlId id, std::function<void()> handler) {
+  click_handlers_[require(id)] = std::move(handler);
 }
 
-void Form::onTimer(std::string_view name, std::function<void()> handler) {
-  timer_handlers_[require(name, -1)] = std::move(handler);
+void Form::onTimer(ControlId id, std::function<void()> handler) {
+  timer_handlers_[require(id)] = std::move(handler);
 }
 
 void Form::onClose(std::function<void()> handler) {
@@ -230,12 +203,12 @@ bool Form::operable(const Control& c) const {
   while (true) {
     if (!at->props.visible || !at->props.enabled) return false;
     if (at->container.empty()) return true;
-    at = &controls_[require(at->container, -1)];
+    at = &controls_[require({at->container})];
   }
 }
 
-bool Form::click(std::string_view name, int index) {
-  const int i = require(name, index);
+bool Form::click(ControlId id) {
+  const int i = require(id);
   if (!operable(controls_[i]) || !click_handlers_[i]) return false;
   // Copy: the handler may replace itself.
   const auto handler = click_handlers_[i];
@@ -243,8 +216,8 @@ bool Form::click(std::string_view name, int index) {
   return true;
 }
 
-bool Form::tick(std::string_view name) {
-  const int i = require(name, -1);
+bool Form::tick(ControlId id) {
+  const int i = require(id);
   if (controls_[i].kind != Kind::Timer || !controls_[i].props.enabled || !timer_handlers_[i]) {
     return false;
   }

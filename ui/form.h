@@ -46,7 +46,6 @@ struct Look {
   Align align = Align::Left;
   bool auto_size = false;  // labels: width and height follow the caption
   std::string picture;     // images: which drawing to show
-  bool stretch = false;    // images: picture scaled to the box instead of natural size
   int tab_index = -1;      // position in the focus order, -1 when the control takes no focus
   bool default_button = false;
   bool clickable = false;  // labels that have a Click handler
@@ -68,6 +67,15 @@ struct Props {
   bool operator==(const Props&) const = default;
 };
 
+// Which control: a plain one by name, or a member of a control array by name and index. The
+// names themselves are in ui/controls.h.
+struct ControlId {
+  std::string_view name;
+  int index = -1;  // member index within a control array, -1 for a plain control
+  // "txtAnswer(2)" for array members, the plain name otherwise.
+  std::string key() const;
+};
+
 struct Control {
   std::string name;
   int index = -1;  // member index within a control array, -1 for a plain control
@@ -76,11 +84,9 @@ struct Control {
   Look look;
   Props props;
 
-  // "txtAnswer(2)" for array members, the plain name otherwise.
-  std::string key() const;
+  ControlId id() const { return {name, index}; }
+  std::string key() const { return id().key(); }
 };
-
-std::string ControlKey(std::string_view name, int index);
 
 enum class Change { Props, Focus };
 
@@ -97,54 +103,50 @@ class Form {
 
   const std::string& name() const { return controls_.front().name; }
   const Control& window() const { return controls_.front(); }
+  // The window itself, for the setters.
+  ControlId self() const { return window().id(); }
   const std::vector<Control>& controls() const { return controls_; }
 
-  bool has(std::string_view name, int index = -1) const;
   // Unknown controls are programming errors: these throw std::out_of_range.
-  const Control& control(std::string_view name, int index = -1) const;
-  const Props& operator()(std::string_view name, int index = -1) const {
-    return control(name, index).props;
-  }
+  const Control& control(ControlId id) const;
+  const Props& operator()(ControlId id) const { return control(id).props; }
 
   // Applies edit to a copy of the props; stores it and notifies once if anything changed.
   // A changed text box text or scroll bar value then runs the control's change handler.
-  void set(std::string_view name, int index, const std::function<void(Props&)>& edit);
+  void set(ControlId id, const std::function<void(Props&)>& edit);
 
-  void setText(std::string_view name, int index, std::string text);
-  void setVisible(std::string_view name, int index, bool visible);
-  void setEnabled(std::string_view name, int index, bool enabled);
-  void setBack(std::string_view name, int index, std::optional<Rgb> colour);
-  void setFore(std::string_view name, int index, std::optional<Rgb> colour);
-  void setLeft(std::string_view name, int index, int left);
-  void setValue(std::string_view name, int index, int value);
-  void setSelection(std::string_view name, int index, int start, int length);
+  void setText(ControlId id, std::string text);
+  void setVisible(ControlId id, bool visible);
+  void setEnabled(ControlId id, bool enabled);
+  void setBack(ControlId id, std::optional<Rgb> colour);
+  void setFore(ControlId id, std::optional<Rgb> colour);
+  void setLeft(ControlId id, int left);
+  void setValue(ControlId id, int value);
+  void setSelection(ControlId id, int start, int length);
 
   // Makes an option button the selected one of its window's single group.
-  void select(std::string_view name, int index);
-  const Control* selectedOption() const;
+  void select(ControlId id);
 
   // Gives the keyboard focus and runs the focus handler. A control that is hidden or disabled,
   // or sits in a hidden frame or a disabled window, cannot take it: returns false, nothing runs.
   // Focusing the control that already has the focus runs nothing either.
-  bool focus(std::string_view name, int index = -1);
+  bool focus(ControlId id);
   bool canFocus(const Control& c) const;
   const Control* focused() const { return focused_ < 0 ? nullptr : &controls_[focused_]; }
-  bool hasFocus(std::string_view name, int index = -1) const;
-  // A control on a hidden frame, or hidden itself, is not shown whatever its own flag says.
-  bool shown(const Control& c) const;
+  bool hasFocus(ControlId id) const;
 
-  void onFocus(std::string_view name, int index, std::function<void()> handler);
-  void onChange(std::string_view name, int index, std::function<void()> handler);
-  void onClick(std::string_view name, int index, std::function<void()> handler);
-  void onTimer(std::string_view name, std::function<void()> handler);
+  void onFocus(ControlId id, std::function<void()> handler);
+  void onChange(ControlId id, std::function<void()> handler);
+  void onClick(ControlId id, std::function<void()> handler);
+  void onTimer(ControlId id, std::function<void()> handler);
   // The window system asks to close the window (name: the window's own name).
   void onClose(std::function<void()> handler);
 
   // A user's click: runs the handler only when the control is shown and enabled, its frames
   // are shown and enabled, and the window is enabled. Returns whether the handler ran.
-  bool click(std::string_view name, int index = -1);
+  bool click(ControlId id);
   // A timer's tick: runs the handler only while the timer is enabled.
-  bool tick(std::string_view name);
+  bool tick(ControlId id);
   void requestClose();
   // Whether a person could operate the control now (shown, enabled, window enabled).
   bool operable(const Control& c) const;
@@ -155,8 +157,8 @@ class Form {
   void setMeasure(Measure measure);
 
  private:
-  int find(std::string_view name, int index) const;
-  int require(std::string_view name, int index) const;
+  int find(ControlId id) const;
+  int require(ControlId id) const;
   void store(int i, const Props& next);
   void notify(const Control& c, Change what);
 

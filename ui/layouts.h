@@ -9,8 +9,8 @@
 
 namespace tovimel {
 
-// frmTovimel3, the practice window.
-std::vector<Control> MainWindowLayout();
+// frmTovimel3, the practice window, with a level scroll bar from 1 to `levels`.
+std::vector<Control> MainWindowLayout(int levels);
 // frmSignIn, the start-up window.
 std::vector<Control> SignInLayout();
 

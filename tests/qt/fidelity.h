@@ -29,13 +29,13 @@ inline void ExpectWidgetsMatchModel(const WindowBinding& binding) {
     SCOPED_TRACE(c.key());
     const Props& p = c.props;
     if (c.kind == Kind::Timer) {
-      const Ticker* t = binding.timer(c.name);
+      const Ticker* t = binding.timer(c.id());
       ASSERT_NE(t, nullptr);
       EXPECT_EQ(t->isRunning(), p.enabled);
       EXPECT_EQ(t->interval(), p.interval);
       continue;
     }
-    const QWidget* w = binding.widget(c.name, c.index);
+    const QWidget* w = binding.widget(c.id());
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName().toStdString(), c.key());
     EXPECT_EQ(w->isVisibleTo(w->parentWidget()), p.visible);

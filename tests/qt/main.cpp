@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "tests/qt/fakes.h"
+#include "tests/qt/program.h"
 
 int main(int argc, char** argv) {
   // Listing the tests happens at build time, where there may be no display at all.

@@ -14,14 +14,23 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/random.h"
 #include "session/session.h"
 #include "signin/signin.h"
-#include "tests/qt/fakes.h"
+#include "tests/fakes.h"
 #include "ui/qt/binding.h"
+#include "ui/qt/look.h"
 #include "ui/qt/services.h"
 
 namespace tovimel::testing {
+
+using namespace frmTovimel3;
+
+// What the program's main sets up before it builds windows.
+inline void SetUpApplication() {
+  QApplication::setQuitOnLastWindowClosed(false);
+  InstallFontSubstitutes();
+  QApplication::setFont(DefaultFont());
+}
 
 class Program {
  public:
@@ -32,6 +41,7 @@ class Program {
         main(session.form(), WindowBinding::Frame::Titled),
         start(sign_in.form(), WindowBinding::Frame::Borderless) {
     start.stayAbove(main);
+    printer.setWindow(main);
     sign_in.load();
     main.show();
     start.show();
@@ -39,7 +49,7 @@ class Program {
   }
 
   Form& form() { return session.form(); }
-  QWidget* widget(const char* name, int index = -1) const { return main.widget(name, index); }
+  QWidget* widget(ControlId id) const { return main.widget(id); }
 
   static void Require(bool ok, const std::string& what) {
     if (!ok) throw std::runtime_error("expected: " + what);
@@ -74,22 +84,20 @@ class Program {
 
   // Clicks the scroll bar's lower arrow until the level is reached.
   void chooseLevel(int level) {
-    auto* bar = qobject_cast<QScrollBar*>(widget("vsbLevel"));
-    for (int guard = 0; form()("vsbLevel").value < level && guard < 10; ++guard) {
+    auto* bar = qobject_cast<QScrollBar*>(widget(vsbLevel));
+    for (int guard = 0; form()(vsbLevel).value < level && guard < 10; ++guard) {
       QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
     }
-    Require(form()("vsbLevel").value == level,
+    Require(form()(vsbLevel).value == level,
             "the scroll bar reaches level " + std::to_string(level));
   }
 
-  void click(const char* name, int index = -1) {
-    QTest::mouseClick(widget(name, index), Qt::LeftButton);
-  }
+  void click(ControlId id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
 
   // K1..K6 as the key labels hold them.
   std::array<long long, 6> key() {
     std::array<long long, 6> k{};
-    for (int i = 0; i < 6; ++i) k[i] = std::stoll(form()("lblProb", 6 + i).text);
+    for (int i = 0; i < 6; ++i) k[i] = std::stoll(form()(lblProb[6 + i]).text);
     return k;
   }
 
@@ -97,9 +105,9 @@ class Program {
   // a wrong first part) into the boxes as the focus moves through them.
   void answer(bool right) {
     const auto k = key();
-    const int level = form()("vsbLevel").value;
+    const int level = form()(vsbLevel).value;
     const std::array<long long, 4> parts = {k[0], k[1], k[2], k[4]};
-    int chosen = form().selectedOption()->index;
+    int chosen = SelectedOption(form())->index;
     if (level == 5) {
       const int want = k[1] < 0 ? 8 : 7;
       if (chosen != want) clickForm(want);
@@ -110,9 +118,9 @@ class Program {
     }
     bool first = true;
     for (int box = 0; box < 4; ++box) {
-      if (!form()("txtAnswer", box).visible) continue;
+      if (!form()(txtAnswer[box]).visible) continue;
       QWidget* focused = QApplication::focusWidget();
-      Require(focused == widget("txtAnswer", box),
+      Require(focused == widget(txtAnswer[box]),
               "the caret is in txtAnswer(" + std::to_string(box) + "), not in " +
                   (focused ? focused->objectName().toStdString() : std::string("nothing")) +
                   " (model: " +
@@ -135,13 +143,13 @@ class Program {
 
   // Alt+N; returns once the next problem is up.
   void next() {
-    const std::string before = form()("lblProbCount").text;
+    const std::string before = form()(lblProbCount).text;
     QTest::keyClick(main.window(), Qt::Key_N, Qt::AltModifier);
-    Require(WaitFor([&] { return form()("lblProbCount").text != before; }), "Alt+N moves on");
+    Require(WaitFor([&] { return form()(lblProbCount).text != before; }), "Alt+N moves on");
   }
 
   FakeTime time;
-  FixedRandom random;
+  ReplayRandom random;
   QTemporaryDir dir;
   QtPrinter printer;
   FakeProcess process;
@@ -152,16 +160,16 @@ class Program {
 
  private:
   void clickForm(int index) {
-    click("optAnswerForm", index);
-    Require(form()("optAnswerForm", index).selected, "answer form " + std::to_string(index));
+    click(optAnswerForm[index]);
+    Require(form()(optAnswerForm[index]).selected, "answer form " + std::to_string(index));
   }
 
   bool hiddenBoxesFit(const std::array<long long, 4>& parts) {
     for (int box = 0; box < 4; ++box) {
-      const Props& p = form()("txtAnswer", box);
+      const Props& p = form()(txtAnswer[box]);
       if (!p.visible && p.text != std::to_string(parts[box])) return false;
     }
-    return form()("lblAdd", 4).text == " ";
+    return form()(lblAdd[4]).text == " ";
   }
 };
 

@@ -11,12 +11,16 @@
 #include <QTest>
 #include <map>
 
+#include "engine/levels.h"
 #include "tests/qt/fidelity.h"
+#include "ui/controls.h"
 #include "ui/layouts.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/ticker.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::ExpectWidgetsMatchModel;
@@ -35,9 +39,9 @@ class EventCounter final : public QObject {
 };
 
 template <class W>
-W* Get(const WindowBinding& b, const char* name, int index = -1) {
-  auto* w = qobject_cast<W*>(b.widget(name, index));
-  EXPECT_NE(w, nullptr) << name;
+W* Get(const WindowBinding& b, ControlId id) {
+  auto* w = qobject_cast<W*>(b.widget(id));
+  EXPECT_NE(w, nullptr) << id.key();
   return w;
 }
 
@@ -48,7 +52,7 @@ bool ShowActive(const WindowBinding& b) {
 }
 
 TEST(Binding, EveryControlOfBothLayoutsHasItsWidgetAsTheModelSays) {
-  Form main(MainWindowLayout());
+  Form main(MainWindowLayout(kLevelCount));
   Form sign_in(SignInLayout());
   WindowBinding a(main, WindowBinding::Frame::Titled);
   WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
@@ -56,7 +60,6 @@ TEST(Binding, EveryControlOfBothLayoutsHasItsWidgetAsTheModelSays) {
   ExpectWidgetsMatchModel(b);
   EXPECT_TRUE(b.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_EQ(b.window()->palette().color(QPalette::Window), QColor(255, 255, 192));
-  EXPECT_EQ(WindowBinding::WindowOf(main), a.window());
 }
 
 // The widgets that Tab visits, in order, starting from `first`.
@@ -71,11 +74,11 @@ std::vector<std::string> TabChain(QWidget* first) {
 }
 
 TEST(Binding, TabFollowsTheLayoutsFocusOrder) {
-  Form main(MainWindowLayout());
+  Form main(MainWindowLayout(kLevelCount));
   Form sign_in(SignInLayout());
   WindowBinding a(main, WindowBinding::Frame::Titled);
   WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
-  EXPECT_EQ(TabChain(b.widget("txtPeriod")),
+  EXPECT_EQ(TabChain(b.widget(frmSignIn::txtPeriod)),
             (std::vector<std::string>{"txtPeriod", "txtID", "txtName", "txtTeacher", "cmdOk",
                                       "cmdExit"}));
   std::vector<std::string> expected = {"vsbLevel",     "cmdStart",     "txtAnswer(0)",
@@ -86,23 +89,23 @@ TEST(Binding, TabFollowsTheLayoutsFocusOrder) {
        {"cmdPrintIt", "cmdExit", "optAnswerForm(12)", "optAnswerForm(13)", "optAnswerForm(14)"}) {
     expected.push_back(n);
   }
-  EXPECT_EQ(TabChain(a.widget("vsbLevel")), expected);
+  EXPECT_EQ(TabChain(a.widget(vsbLevel)), expected);
 }
 
 TEST(Binding, AChangeReachesItsWidgetOnceAndTouchesNothingElse) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
   ASSERT_TRUE(ShowActive(b));
-  QWidget* exit = b.widget("cmdExit");
+  QWidget* exit = b.widget(cmdExit);
   EventCounter events(exit);
-  f.setLeft("cmdExit", -1, 1500);
-  f.setLeft("cmdExit", -1, 1500);
+  f.setLeft(cmdExit, 1500);
+  f.setLeft(cmdExit, 1500);
   EXPECT_EQ(events.seen[QEvent::Move], 1);
   EXPECT_EQ(exit->x(), 100);
-  f.setEnabled("cmdExit", -1, false);
+  f.setEnabled(cmdExit, false);
   EXPECT_EQ(events.seen[QEvent::EnabledChange], 1);
-  f.setText("cmdExit", -1, "Quit");
-  f.setBack("cmdExit", -1, Rgb{1, 2, 3});
+  f.setText(cmdExit, "Quit");
+  f.setBack(cmdExit, Rgb{1, 2, 3});
   EXPECT_EQ(events.seen[QEvent::PaletteChange], 1);
   EXPECT_EQ(events.seen[QEvent::Move], 1);
   EXPECT_EQ(events.seen[QEvent::EnabledChange], 1);
@@ -110,25 +113,21 @@ TEST(Binding, AChangeReachesItsWidgetOnceAndTouchesNothingElse) {
 }
 
 TEST(Binding, FontsResolveToTheMappedDebianFamiliesAtPixelSizes) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
   const struct {
-    const char* control;
+    ControlName control;
     const char* family;
     int pixels;
     bool bold;
   } rows[] = {
-      {"Label4", "Liberation Sans", 11, false},
-      {"lblProbCount", "Liberation Sans Narrow", 29, true},
-      {"lblRight", "Liberation Sans", 24, true},
-      {"clock", "Liberation Sans", 32, true},
-      {"lblPeriod", "Liberation Serif", 21, true},
-      {"lblTitle", "PT Sans", 48, false},
-      {"lblLevel", "Liberation Sans", 18, true},
-      {"cmdStart", "Liberation Sans", 11, false},
+      {Label4, "Liberation Sans", 11, false},    {lblProbCount, "Liberation Sans Narrow", 29, true},
+      {lblRight, "Liberation Sans", 24, true},   {clock, "Liberation Sans", 32, true},
+      {lblPeriod, "Liberation Serif", 21, true}, {lblTitle, "PT Sans", 48, false},
+      {lblLevel, "Liberation Sans", 18, true},   {cmdStart, "Liberation Sans", 11, false},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.control);
+    SCOPED_TRACE(std::string(row.control.name));
     const QFontInfo info(b.widget(row.control)->font());
     EXPECT_EQ(info.family(), row.family);
     EXPECT_EQ(info.pixelSize(), row.pixels);
@@ -139,102 +138,102 @@ TEST(Binding, FontsResolveToTheMappedDebianFamiliesAtPixelSizes) {
 TEST(Binding, TypingReachesTheModelWithoutEchoMovingTheCaret) {
   Form f(SignInLayout());
   std::vector<std::string> changes;
-  f.onChange("txtName", -1, [&] { changes.push_back(f("txtName").text); });
+  f.onChange(frmSignIn::txtName, [&] { changes.push_back(f(frmSignIn::txtName).text); });
   WindowBinding b(f, WindowBinding::Frame::Borderless);
   ASSERT_TRUE(ShowActive(b));
-  auto* name = Get<QLineEdit>(b, "txtName");
+  auto* name = Get<QLineEdit>(b, frmSignIn::txtName);
   name->setFocus();
   QTest::keyClicks(name, "Lee");
   QTest::keyClick(name, Qt::Key_Home);
   QTest::keyClicks(name, "M");
   QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("ü"), Qt::NoModifier);
-  EXPECT_EQ(f("txtName").text, "MüLee");
+  EXPECT_EQ(f(frmSignIn::txtName).text, "MüLee");
   EXPECT_EQ(name->text(), "MüLee");
-  EXPECT_EQ(name->cursorPosition(), 2);  // not thrown to the end by the model's notice
-  EXPECT_EQ(f("txtName").sel_start, 3);  // UTF-8 bytes
+  EXPECT_EQ(name->cursorPosition(), 2);           // not thrown to the end by the model's notice
+  EXPECT_EQ(f(frmSignIn::txtName).sel_start, 3);  // UTF-8 bytes
   EXPECT_EQ(changes, (std::vector<std::string>{"L", "Le", "Lee", "MLee", "MüLee"}));
   // A handler's own rewrite reaches the box.
-  f.onChange("txtName", -1, [&] { f.setText("txtName", -1, "x"); });
+  f.onChange(frmSignIn::txtName, [&] { f.setText(frmSignIn::txtName, "x"); });
   QTest::keyClick(name, Qt::Key_Backspace);
   EXPECT_EQ(name->text(), "x");
 }
 
 TEST(Binding, ModelFocusSelectsTheBoxSoTypingReplacesIt) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   for (int k = 0; k < 4; ++k) {
-    f.onFocus("txtAnswer", k, [&f, k] {
-      f.setSelection("txtAnswer", k, 0, static_cast<int>(f("txtAnswer", k).text.size()));
+    f.onFocus(txtAnswer[k], [&f, k] {
+      f.setSelection(txtAnswer[k], 0, static_cast<int>(f(txtAnswer[k]).text.size()));
     });
   }
   WindowBinding b(f, WindowBinding::Frame::Titled);
   ASSERT_TRUE(ShowActive(b));
-  f.setText("txtAnswer", 1, "42");
-  f.focus("txtAnswer", 1);
-  auto* box = Get<QLineEdit>(b, "txtAnswer", 1);
+  f.setText(txtAnswer[1], "42");
+  f.focus(txtAnswer[1]);
+  auto* box = Get<QLineEdit>(b, txtAnswer[1]);
   EXPECT_EQ(QApplication::focusWidget(), box);
   EXPECT_EQ(box->selectedText(), "42");
   QTest::keyClicks(box, "7");
-  EXPECT_EQ(f("txtAnswer", 1).text, "7");
+  EXPECT_EQ(f(txtAnswer[1]).text, "7");
   // Tab is a user's move: the model hears it and skips what is hidden.
-  f.setVisible("txtAnswer", 2, false);
+  f.setVisible(txtAnswer[2], false);
   QTest::keyClick(box, Qt::Key_Tab);
-  EXPECT_TRUE(f.hasFocus("txtAnswer", 3));
-  EXPECT_EQ(QApplication::focusWidget(), b.widget("txtAnswer", 3));
+  EXPECT_TRUE(f.hasFocus(txtAnswer[3]));
+  EXPECT_EQ(QApplication::focusWidget(), b.widget(txtAnswer[3]));
   // Nobody has the focus in the model: nor on screen.
-  f.setVisible("txtAnswer", 3, false);
+  f.setVisible(txtAnswer[3], false);
   EXPECT_EQ(f.focused(), nullptr);
   EXPECT_EQ(b.window()->focusWidget(), nullptr);
 }
 
 TEST(Binding, OptionButtonsFollowTheModelsClickHandler) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   std::vector<int> clicks;
   for (int i = 0; i < 15; ++i) {
-    f.onClick("optAnswerForm", i, [&f, &clicks, i] {
+    f.onClick(optAnswerForm[i], [&f, &clicks, i] {
       clicks.push_back(i);
-      if (i != 6) f.select("optAnswerForm", i);  // form 6 refuses, to show who decides
-      f.focus("txtAnswer", 1);
+      if (i != 6) f.select(optAnswerForm[i]);  // form 6 refuses, to show who decides
+      f.focus(txtAnswer[1]);
     });
   }
   WindowBinding b(f, WindowBinding::Frame::Titled);
   ASSERT_TRUE(ShowActive(b));
-  auto* opt1 = Get<QRadioButton>(b, "optAnswerForm", 1);
+  auto* opt1 = Get<QRadioButton>(b, optAnswerForm[1]);
   QTest::mouseClick(opt1, Qt::LeftButton);
   EXPECT_EQ(clicks, std::vector<int>{1});
-  EXPECT_TRUE(f("optAnswerForm", 1).selected);
+  EXPECT_TRUE(f(optAnswerForm[1]).selected);
   EXPECT_TRUE(opt1->isChecked());
-  EXPECT_FALSE(Get<QRadioButton>(b, "optAnswerForm", 3)->isChecked());
-  EXPECT_EQ(QApplication::focusWidget(), b.widget("txtAnswer", 1));
+  EXPECT_FALSE(Get<QRadioButton>(b, optAnswerForm[3])->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), b.widget(txtAnswer[1]));
 
   // The model keeps form 1: the toolkit's own check of button 6 is undone.
-  QTest::mouseClick(b.widget("optAnswerForm", 6), Qt::LeftButton);
+  QTest::mouseClick(b.widget(optAnswerForm[6]), Qt::LeftButton);
   EXPECT_EQ(clicks, (std::vector<int>{1, 6}));
   EXPECT_TRUE(opt1->isChecked());
-  EXPECT_FALSE(Get<QRadioButton>(b, "optAnswerForm", 6)->isChecked());
+  EXPECT_FALSE(Get<QRadioButton>(b, optAnswerForm[6])->isChecked());
 
   // An arrow key moves the choice as a click does; the model's focus goes back to the box
   // although it was already there (no notice), and the screen follows.
   opt1->setFocus(Qt::TabFocusReason);
-  EXPECT_TRUE(f.hasFocus("txtAnswer", 1));  // passing over a button is not choosing it
+  EXPECT_TRUE(f.hasFocus(txtAnswer[1]));  // passing over a button is not choosing it
   QTest::keyClick(opt1, Qt::Key_Right);
   EXPECT_EQ(clicks, (std::vector<int>{1, 6, 2}));
-  EXPECT_TRUE(f("optAnswerForm", 2).selected);
+  EXPECT_TRUE(f(optAnswerForm[2]).selected);
   EXPECT_TRUE(
-      QTest::qWaitFor([&] { return QApplication::focusWidget() == b.widget("txtAnswer", 1); }));
+      QTest::qWaitFor([&] { return QApplication::focusWidget() == b.widget(txtAnswer[1]); }));
   ExpectWidgetsMatchModel(b);
 }
 
 TEST(Binding, ScrollBarValuesGoBothWays) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   std::vector<int> seen;
-  f.onChange("vsbLevel", -1, [&] { seen.push_back(f("vsbLevel").value); });
+  f.onChange(vsbLevel, [&] { seen.push_back(f(vsbLevel).value); });
   WindowBinding b(f, WindowBinding::Frame::Titled);
   ASSERT_TRUE(ShowActive(b));
-  auto* bar = Get<QScrollBar>(b, "vsbLevel");
+  auto* bar = Get<QScrollBar>(b, vsbLevel);
   bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(seen, (std::vector<int>{2, 3}));
-  f.setValue("vsbLevel", -1, 5);
+  f.setValue(vsbLevel, 5);
   EXPECT_EQ(bar->value(), 5);
   bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // already at the end
   EXPECT_EQ(seen, (std::vector<int>{2, 3, 5}));
@@ -243,20 +242,20 @@ TEST(Binding, ScrollBarValuesGoBothWays) {
 TEST(Binding, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
   Form f(SignInLayout());
   int ok = 0, exit = 0;
-  f.onClick("cmdOk", -1, [&] { ++ok; });
-  f.onClick("cmdExit", -1, [&] { ++exit; });
+  f.onClick(frmSignIn::cmdOk, [&] { ++ok; });
+  f.onClick(frmSignIn::cmdExit, [&] { ++exit; });
   WindowBinding b(f, WindowBinding::Frame::Borderless);
   ASSERT_TRUE(ShowActive(b));
-  QWidget* period = b.widget("txtPeriod");
+  QWidget* period = b.widget(frmSignIn::txtPeriod);
   period->setFocus();
   QTest::keyClick(period, Qt::Key_Return);
   EXPECT_EQ(ok, 0);
-  f.setEnabled("cmdOk", -1, true);
+  f.setEnabled(frmSignIn::cmdOk, true);
   QTest::keyClick(period, Qt::Key_Return);
   QTest::keyClick(period, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(ok, 2);
   // A focused button takes Enter for itself.
-  QWidget* exit_button = b.widget("cmdExit");
+  QWidget* exit_button = b.widget(frmSignIn::cmdExit);
   exit_button->setFocus(Qt::TabFocusReason);
   QTest::keyClick(exit_button, Qt::Key_Return);
   EXPECT_EQ(ok, 2);
@@ -264,15 +263,15 @@ TEST(Binding, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
 }
 
 TEST(Binding, AccessKeysClickTheirButtonsAndCloseAsksTheModel) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   int exits = 0, closes = 0;
-  f.onClick("cmdExit", -1, [&] { ++exits; });
+  f.onClick(cmdExit, [&] { ++exits; });
   f.onClose([&] { ++closes; });
   WindowBinding b(f, WindowBinding::Frame::Titled);
   ASSERT_TRUE(ShowActive(b));
   QTest::keyClick(b.window(), Qt::Key_X, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([&] { return exits == 1; }));
-  f.setEnabled("cmdExit", -1, false);
+  f.setEnabled(cmdExit, false);
   QTest::keyClick(b.window(), Qt::Key_X, Qt::AltModifier);
   QTest::qWait(150);
   EXPECT_EQ(exits, 1);
@@ -282,22 +281,22 @@ TEST(Binding, AccessKeysClickTheirButtonsAndCloseAsksTheModel) {
 }
 
 TEST(Binding, AutoSizeLabelsTakeTheirTextsMeasuredSize) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
-  const int narrow = f("lblProb", 1).width;
-  f.setText("lblProb", 1, "1234");
-  EXPECT_GT(f("lblProb", 1).width, narrow);
-  EXPECT_EQ(f("lblProb", 1).width % 15, 0);
-  EXPECT_EQ(b.widget("lblProb", 1)->geometry(), PxRect(f("lblProb", 1)));
-  f.setText("lblProb", 1, "1");
-  EXPECT_LT(f("lblProb", 1).width, narrow + 1);
+  const int narrow = f(lblProb[1]).width;
+  f.setText(lblProb[1], "1234");
+  EXPECT_GT(f(lblProb[1]).width, narrow);
+  EXPECT_EQ(f(lblProb[1]).width % 15, 0);
+  EXPECT_EQ(b.widget(lblProb[1])->geometry(), PxRect(f(lblProb[1])));
+  f.setText(lblProb[1], "1");
+  EXPECT_LT(f(lblProb[1]).width, narrow + 1);
 }
 
 TEST(Binding, LinesFollowTheirEndPointsToTheHalfTwip) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
-  f.set("lneViniculum", -1, [](Props& p) { p.x2 = 2355.5; });
-  const auto* line = Get<LineWidget>(b, "lneViniculum");
+  f.set(lneViniculum, [](Props& p) { p.x2 = 2355.5; });
+  const auto* line = Get<LineWidget>(b, lneViniculum);
   EXPECT_DOUBLE_EQ(line->line().x2(), 2355.5 / 15);
   EXPECT_DOUBLE_EQ(line->line().x1(), 6);
   EXPECT_LE(line->x(), 6 - 1);
@@ -305,29 +304,29 @@ TEST(Binding, LinesFollowTheirEndPointsToTheHalfTwip) {
 }
 
 TEST(Binding, TimersRunExactlyWhileEnabled) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   int ticks = 0;
-  f.onTimer("timOverAll", [&] { ++ticks; });
+  f.onTimer(timOverAll, [&] { ++ticks; });
   WindowBinding b(f, WindowBinding::Frame::Titled);
-  Ticker* t = b.timer("timOverAll");
+  Ticker* t = b.timer(timOverAll);
   EXPECT_FALSE(t->isRunning());
-  f.setEnabled("timOverAll", -1, true);
+  f.setEnabled(timOverAll, true);
   EXPECT_TRUE(t->isRunning());
   emit t->ticked();
   EXPECT_EQ(ticks, 1);
-  f.setEnabled("timOverAll", -1, false);
+  f.setEnabled(timOverAll, false);
   EXPECT_FALSE(t->isRunning());
 }
 
 TEST(Binding, ClickableLabelsReportClicks) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   int clicks = 0;
-  f.onClick("lblPeriod", -1, [&] { ++clicks; });
-  f.onClick("lblID", -1, [&] { ++clicks; });
+  f.onClick(lblPeriod, [&] { ++clicks; });
+  f.onClick(lblID, [&] { ++clicks; });
   WindowBinding b(f, WindowBinding::Frame::Titled);
   ASSERT_TRUE(ShowActive(b));
-  QTest::mouseClick(b.widget("lblPeriod"), Qt::LeftButton);
-  QTest::mouseClick(b.widget("lblID"), Qt::LeftButton);  // no Click handler in the layout
+  QTest::mouseClick(b.widget(lblPeriod), Qt::LeftButton);
+  QTest::mouseClick(b.widget(lblID), Qt::LeftButton);  // no Click handler in the layout
   EXPECT_EQ(clicks, 1);
 }
 
@@ -346,19 +345,19 @@ QImage OnScreen(const QWidget* w) {
 }
 
 TEST(Binding, ALabelShowsItsNewTextBeforeTheRunningHandlerGoesOn) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   const QWidget* right = nullptr;
   QImage during;
-  f.onClick("cmdStart", -1, [&] {
-    f.setText("lblRight", -1, " 88");
+  f.onClick(cmdStart, [&] {
+    f.setText(lblRight, " 88");
     during = OnScreen(right);  // the handler has not returned to the event loop yet
   });
   WindowBinding b(f, WindowBinding::Frame::Titled);
-  right = b.widget("lblRight");
+  right = b.widget(lblRight);
   ASSERT_TRUE(ShowActive(b));
   QTest::qWait(50);
   const QImage before = OnScreen(right);
-  QTest::mouseClick(b.widget("cmdStart"), Qt::LeftButton);
+  QTest::mouseClick(b.widget(cmdStart), Qt::LeftButton);
   QTest::qWait(50);
   const QImage after = OnScreen(right);
   ASSERT_FALSE(before.isNull());

@@ -53,6 +53,14 @@ QRect Bounds(const QImage& image, Test test) {
   return box;
 }
 
+// The size an answer-form picture has by design: it keeps it in any larger box, ground and all.
+// Empty for names that are no answer-form picture.
+QSize NaturalSize(std::string_view picture) {
+  if (picture == "radical") return {};  // stretched to its box
+  const QRect ground = Bounds(Render(picture, {200, 200}, QRectF(0, 0, 200, 200), 1), Painted);
+  return ground.isEmpty() ? QSize() : ground.size();
+}
+
 std::string Name(std::string_view picture, int dpr) {
   return std::string(picture) + " at device pixel ratio " + std::to_string(dpr);
 }
@@ -64,7 +72,6 @@ TEST(Pictures, NaturalSizes) {
     QSize want;
   };
   const Case cases[] = {
-      {"radical", {242, 121}},
       {"Image7", {41, 52}},
       {"Image8", {32, 51}},
       {"Image9", {24, 42}},

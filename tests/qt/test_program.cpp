@@ -11,13 +11,15 @@
 #include "ui/qt/ticker.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::ExpectWidgetsMatchModel;
 using testing::Program;
 
 QColor BoxColour(const Program& p, int box) {
-  return p.widget("txtAnswer", box)->palette().color(QPalette::Base);
+  return p.widget(txtAnswer[box])->palette().color(QPalette::Base);
 }
 
 void SignInAsAna(Program& p) {
@@ -32,7 +34,7 @@ TEST(Program, OpensWithTheSignInOverTheDisabledPracticeWindow) {
   EXPECT_TRUE(p.main.window()->isVisible());
   EXPECT_FALSE(p.main.window()->isEnabled());
   EXPECT_TRUE(QTest::qWaitForWindowActive(p.start.window()));
-  EXPECT_EQ(QApplication::focusWidget(), p.start.widget("txtPeriod"));
+  EXPECT_EQ(QApplication::focusWidget(), p.start.widget(frmSignIn::txtPeriod));
   // Both centred on the screen: the sign-in stands over the middle of the practice window.
   const QPoint off = p.start.window()->geometry().center() - p.main.window()->geometry().center();
   EXPECT_LE(std::abs(off.x()), 2);
@@ -45,47 +47,47 @@ TEST(Program, SignInByTypingEnterOnlyOnceOkIsEnabled) {
   Program p;
   p.signIn("3", "10234", "Rivera, Ana", "");
   // The strip fills in while the student types.
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblName"))->text(), "Rivera, Ana");
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblPeriod"))->text(), "3");
-  EXPECT_FALSE(p.start.widget("cmdOk")->isEnabled());
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblName))->text(), "Rivera, Ana");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblPeriod))->text(), "3");
+  EXPECT_FALSE(p.start.widget(frmSignIn::cmdOk)->isEnabled());
   p.pressEnterOnSignIn();
   EXPECT_TRUE(p.start.window()->isVisible());
   EXPECT_FALSE(p.main.window()->isEnabled());
 
-  ASSERT_EQ(QApplication::focusWidget(), p.start.widget("txtTeacher"));
-  QTest::keyClicks(p.start.widget("txtTeacher"), "Okafor");
-  EXPECT_TRUE(p.start.widget("cmdOk")->isEnabled());
+  ASSERT_EQ(QApplication::focusWidget(), p.start.widget(frmSignIn::txtTeacher));
+  QTest::keyClicks(p.start.widget(frmSignIn::txtTeacher), "Okafor");
+  EXPECT_TRUE(p.start.widget(frmSignIn::cmdOk)->isEnabled());
   p.pressEnterOnSignIn();
   EXPECT_FALSE(p.start.window()->isVisible());
   EXPECT_TRUE(p.main.window()->isEnabled());
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblDate"))->text(), "12/8/2026");
-  EXPECT_EQ(p.process.ended_now, 0);
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblDate))->text(), "12/8/2026");
+  EXPECT_EQ(p.process.ended, 0);
 }
 
 TEST(Program, ThePromptFlashesInColoursReadFromTheWidget) {
   Program p;
-  const QWidget* flash = p.start.widget("lblFlash");
+  const QWidget* flash = p.start.widget(frmSignIn::lblFlash);
   const auto colours = [&] {
     return std::pair(flash->palette().color(QPalette::Window),
                      flash->palette().color(QPalette::WindowText));
   };
   EXPECT_EQ(colours().first, QColor(255, 255, 128));
-  emit p.start.timer("Timer1")->ticked();
+  emit p.start.timer(frmSignIn::Timer1)->ticked();
   EXPECT_EQ(colours(), std::pair(QColor(Qt::black), QColor(Qt::yellow)));
-  emit p.start.timer("Timer1")->ticked();
+  emit p.start.timer(frmSignIn::Timer1)->ticked();
   EXPECT_EQ(colours(), std::pair(QColor(Qt::yellow), QColor(Qt::black)));
   SignInAsAna(p);
-  EXPECT_FALSE(p.start.timer("Timer1")->isRunning());
+  EXPECT_FALSE(p.start.timer(frmSignIn::Timer1)->isRunning());
 }
 
 TEST(Program, ThePracticeWindowsCloseBoxEndsTheProgramOnlyAfterSignIn) {
   Program p;
   p.main.window()->close();
-  EXPECT_EQ(p.process.quitted, 0);
+  EXPECT_EQ(p.process.quits, 0);
   EXPECT_TRUE(p.main.window()->isVisible());
   SignInAsAna(p);
   p.main.window()->close();
-  EXPECT_EQ(p.process.quitted, 1);
+  EXPECT_EQ(p.process.quits, 1);
   EXPECT_FALSE(p.main.window()->isVisible());
 }
 
@@ -93,55 +95,55 @@ TEST(Program, SignInClosedByTheWindowSystemEndsTheProgram) {
   Program p;
   p.signIn("3", "", "", "");
   p.start.window()->close();
-  EXPECT_EQ(p.process.ended_now, 1);
+  EXPECT_EQ(p.process.ended, 1);
   EXPECT_FALSE(p.main.window()->isEnabled());
 }
 
 TEST(Program, SignInExitEndsAtOnceAndPracticeExitQuits) {
   {
     Program p;
-    QTest::mouseClick(p.start.widget("cmdExit"), Qt::LeftButton);
-    EXPECT_EQ(p.process.ended_now, 1);
+    QTest::mouseClick(p.start.widget(frmSignIn::cmdExit), Qt::LeftButton);
+    EXPECT_EQ(p.process.ended, 1);
   }
   Program p;
   SignInAsAna(p);
   QTest::keyClick(p.main.window(), Qt::Key_X, Qt::AltModifier);
-  EXPECT_TRUE(Program::WaitFor([&] { return p.process.quitted == 1; }));
-  EXPECT_EQ(p.process.ended_now, 0);
+  EXPECT_TRUE(Program::WaitFor([&] { return p.process.quits == 1; }));
+  EXPECT_EQ(p.process.ended, 0);
 }
 
 TEST(Program, TheScrollBarChangesTheLevelBeforeStart) {
   Program p;
   SignInAsAna(p);
   p.chooseLevel(4);
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblLevel"))->text(), "4");
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblLevelShow"))->text(), "Level 4");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblLevel))->text(), "4");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblLevelShow))->text(), "Level 4");
   ExpectWidgetsMatchModel(p.main);
-  p.click("cmdStart");
-  EXPECT_FALSE(p.widget("fraLevel")->isVisible());
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblProbCount"))->text(), "1");
-  EXPECT_TRUE(p.main.timer("timOverAll")->isRunning());
+  p.click(cmdStart);
+  EXPECT_FALSE(p.widget(fraLevel)->isVisible());
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblProbCount))->text(), "1");
+  EXPECT_TRUE(p.main.timer(timOverAll)->isRunning());
 }
 
 TEST(Program, WrongThenRightAtLevelFiveShowsRedThenGreen) {
   Program p;
   SignInAsAna(p);
   p.chooseLevel(5);
-  p.click("cmdStart");
+  p.click(cmdStart);
   p.answer(false);
   p.submit();
   EXPECT_EQ(BoxColour(p, 0), QColor(255, 0, 0));  // the whole part was typed wrong
   EXPECT_EQ(BoxColour(p, 2), QColor(0, 255, 0));
-  EXPECT_EQ(QApplication::focusWidget(), p.widget("txtAnswer", 0));
-  EXPECT_FALSE(p.widget("cmdNew")->isEnabled());
+  EXPECT_EQ(QApplication::focusWidget(), p.widget(txtAnswer[0]));
+  EXPECT_FALSE(p.widget(cmdNew)->isEnabled());
   ExpectWidgetsMatchModel(p.main);
   p.answer(true);
   p.submit();
   for (int box = 0; box < 4; ++box) EXPECT_EQ(BoxColour(p, box), QColor(0, 255, 0)) << box;
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblRight"))->text(), " 1");
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblWrong"))->text(), " 2");
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblPercent"))->text(), " 50%");
-  EXPECT_EQ(QApplication::focusWidget(), p.widget("cmdNew"));
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblRight))->text(), " 1");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblWrong))->text(), " 2");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblPercent))->text(), " 50%");
+  EXPECT_EQ(QApplication::focusWidget(), p.widget(cmdNew));
   p.next();
   EXPECT_EQ(BoxColour(p, 0), QColor(192, 255, 255));
 }
@@ -149,10 +151,10 @@ TEST(Program, WrongThenRightAtLevelFiveShowsRedThenGreen) {
 TEST(Program, AWholeRunOfTwentyEndsOnThePrintableResultsScreen) {
   Program p;
   SignInAsAna(p);
-  p.click("cmdStart");
+  p.click(cmdStart);
   for (int n = 1; n <= 20; ++n) {
     SCOPED_TRACE(n);
-    ASSERT_EQ(p.form()("lblProbCount").text, std::to_string(n));
+    ASSERT_EQ(p.form()(lblProbCount).text, std::to_string(n));
     if (n % 7 == 0) {
       p.answer(false);
       p.submit();
@@ -162,20 +164,20 @@ TEST(Program, AWholeRunOfTwentyEndsOnThePrintableResultsScreen) {
     if (n < 20) p.next();
   }
   EXPECT_EQ(p.main.window()->palette().color(QPalette::Window), QColor(255, 255, 255));
-  EXPECT_TRUE(p.widget("lblTitle")->isVisible());
-  for (const char* gone : {"fraProb", "fraAnswer", "fraKey", "cmdSubmit", "cmdNew"}) {
-    EXPECT_FALSE(p.widget(gone)->isVisible()) << gone;
+  EXPECT_TRUE(p.widget(lblTitle)->isVisible());
+  for (const ControlName gone : {fraProb, fraAnswer, fraKey, cmdSubmit, cmdNew}) {
+    EXPECT_FALSE(p.widget(gone)->isVisible()) << gone.name;
   }
-  EXPECT_FALSE(p.main.timer("timOverAll")->isRunning());
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblRight"))->text(), " 20");
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblWrong"))->text(), " 22");
-  EXPECT_EQ(qobject_cast<QLabel*>(p.widget("lblPercent"))->text(), " 90%");
+  EXPECT_FALSE(p.main.timer(timOverAll)->isRunning());
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblRight))->text(), " 20");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblWrong))->text(), " 22");
+  EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblPercent))->text(), " 90%");
   ExpectWidgetsMatchModel(p.main);
 
-  auto* print = p.widget("cmdPrintIt");
+  auto* print = p.widget(cmdPrintIt);
   ASSERT_TRUE(print->isVisible() && print->isEnabled());
-  p.click("cmdPrintIt");
-  p.click("cmdPrintIt");
+  p.click(cmdPrintIt);
+  p.click(cmdPrintIt);
   ASSERT_EQ(p.printer.files().size(), 2u);
   for (const QString& file : p.printer.files()) {
     SCOPED_TRACE(file.toStdString());

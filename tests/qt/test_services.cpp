@@ -6,12 +6,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "engine/levels.h"
 #include "tests/qt/pdf.h"
+#include "ui/controls.h"
 #include "ui/layouts.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/services.h"
 
 namespace tovimel {
+
+using namespace frmTovimel3;
 namespace {
 
 using testing::PdfPageCount;
@@ -35,20 +39,21 @@ TEST(ShortDateText, KeepsTheLocalesOrderWithAFourDigitYear) {
 }
 
 TEST(QtPrinter, EachPrintIsOneSharpSmallPageOfTheWindowAsItStands) {
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
-  f.setVisible("fraProb", -1, false);
-  f.setVisible("fraAnswer", -1, false);
-  f.setVisible("lblTitle", -1, true);
-  f.setBack(f.name(), -1, kWhite);
-  f.setText("lblName", -1, "Rivera, Ana");
-  f.setText("clock", -1, "07:42");
+  f.setVisible(fraProb, false);
+  f.setVisible(fraAnswer, false);
+  f.setVisible(lblTitle, true);
+  f.setBack(f.self(), kWhite);
+  f.setText(lblName, "Rivera, Ana");
+  f.setText(clock, "07:42");
   b.window()->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(b.window()));
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   QtPrinter printer(dir.path());
+  printer.setWindow(b);
   printer.printWindow(f);
   printer.printWindow(f);
   ASSERT_EQ(printer.files().size(), 2u);
@@ -72,7 +77,7 @@ TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) {
     GTEST_SKIP() << "this machine has a printer; the test must not print on it";
   }
-  Form f(MainWindowLayout());
+  Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
   QTemporaryDir dir;
   const QString chosen = dir.filePath("chosen.pdf");
@@ -84,6 +89,7 @@ TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
     p.setOutputFileName(chosen);
     return asked > 1;  // the first time the student cancels
   });
+  printer.setWindow(b);
   printer.printWindow(f);
   EXPECT_EQ(asked, 1);
   EXPECT_FALSE(QFile::exists(chosen));

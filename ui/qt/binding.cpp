@@ -15,7 +15,9 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
@@ -24,11 +26,6 @@
 
 namespace tovimel {
 namespace {
-
-std::unordered_map<const Form*, WindowBinding*>& Registry() {
-  static std::unordered_map<const Form*, WindowBinding*> registry;
-  return registry;
-}
 
 class Applying {
  public:
@@ -40,6 +37,20 @@ class Applying {
  private:
   int& depth_;
 };
+
+// The widget behind a slot's typed pointer; nullptr for a timer.
+template <class Variant>
+QWidget* AsWidget(const Variant& typed) {
+  return std::visit(
+      [](auto* w) -> QWidget* {
+        if constexpr (std::is_base_of_v<QWidget, std::remove_pointer_t<decltype(w)>>) {
+          return w;
+        } else {
+          return nullptr;
+        }
+      },
+      typed);
+}
 
 bool TakesFocus(Kind kind) {
   return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::Option ||
@@ -81,7 +92,6 @@ std::pair<int, int> WidgetSelection(const QLineEdit& edit) {
 
 WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(frame) {
   build();
-  Registry()[&form_] = this;
   form_.setMeasure([](const Control& c) {
     const QFontMetrics metrics(FontFor(c));
     const int border = c.look.border ? 4 : 0;  // the sunken edge, two pixels a side
@@ -96,26 +106,21 @@ WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(fram
 WindowBinding::~WindowBinding() {
   form_.unobserve(observer_);
   form_.setMeasure({});
-  Registry().erase(&form_);
   ++applying_;  // widgets going away must not reach the model
   window_.reset();
-}
-
-QWidget* WindowBinding::WindowOf(const Form& form) {
-  const auto it = Registry().find(&form);
-  return it == Registry().end() ? nullptr : it->second->window();
 }
 
 QWidget* WindowBinding::window() const {
   return window_.get();
 }
 
-QWidget* WindowBinding::widget(std::string_view name, int index) const {
-  return slots_[indexOf(form_.control(name, index))].widget;
+QWidget* WindowBinding::widget(ControlId id) const {
+  return slots_[indexOf(form_.control(id))].widget;
 }
 
-Ticker* WindowBinding::timer(std::string_view name) const {
-  return slots_[indexOf(form_.control(name, -1))].timer;
+Ticker* WindowBinding::timer(ControlId id) const {
+  const Slot& slot = slots_[indexOf(form_.control(id))];
+  return std::holds_alternative<Ticker*>(slot.typed) ? std::get<Ticker*>(slot.typed) : nullptr;
 }
 
 int WindowBinding::indexOf(const Control& c) const {
@@ -151,35 +156,34 @@ void WindowBinding::build() {
   connect(options_, &QButtonGroup::idClicked, this, &WindowBinding::optionClicked);
 
   slots_.resize(controls.size());
+  slots_[0].typed = window_.get();
   slots_[0].widget = window_.get();
   by_widget_[window_.get()] = 0;
   for (std::size_t i = 1; i < controls.size(); ++i) {
     const Control& c = controls[i];
-    QWidget* parent = c.container.empty() ? window_.get()
-                                          : slots_[indexOf(form_.control(c.container, -1))].widget;
-    if (c.kind == Kind::Timer) {
-      auto* ticker = new Ticker(this);
-      ticker->setObjectName(ToQString(c.key()));
-      connect(ticker, &Ticker::ticked, this, [this, name = c.name] { form_.tick(name); });
-      slots_[i].timer = ticker;
-    } else {
-      QWidget* w = create(c, parent);
-      w->setObjectName(ToQString(c.key()));
-      // Controls in the default font inherit it; resolving a font per widget is a large part
-      // of the start-up time.
-      if (!c.look.font_family.empty()) w->setFont(FontFor(c));
-      w->setFocusPolicy(TakesFocus(c.kind) && c.look.tab_index >= 0 ? Qt::StrongFocus
-                                                                    : Qt::NoFocus);
-      if (TakesFocus(c.kind)) w->installEventFilter(this);
-      slots_[i].widget = w;
-      by_widget_[w] = static_cast<int>(i);
+    QWidget* parent =
+        c.container.empty() ? window_.get() : slots_[indexOf(form_.control({c.container}))].widget;
+    Slot& slot = slots_[i];
+    slot.typed = create(c, parent);
+    if (auto* const* ticker = std::get_if<Ticker*>(&slot.typed)) {
+      (*ticker)->setObjectName(ToQString(c.key()));
+      continue;
     }
+    QWidget* w = AsWidget(slot.typed);
+    w->setObjectName(ToQString(c.key()));
+    // Controls in the default font inherit it; resolving a font per widget is a large part
+    // of the start-up time.
+    if (!c.look.font_family.empty()) w->setFont(FontFor(c));
+    w->setFocusPolicy(TakesFocus(c.kind) && c.look.tab_index >= 0 ? Qt::StrongFocus : Qt::NoFocus);
+    if (TakesFocus(c.kind)) w->installEventFilter(this);
+    slot.widget = w;
+    by_widget_[w] = static_cast<int>(i);
   }
   for (const Control& c : controls) apply(c, true);
   orderFocus();
 }
 
-QWidget* WindowBinding::create(const Control& c, QWidget* parent) {
+WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
   const int i = indexOf(c);
   switch (c.kind) {
     case Kind::Label: {
@@ -230,11 +234,15 @@ QWidget* WindowBinding::create(const Control& c, QWidget* parent) {
     }
     case Kind::Shape:
       return new OutlineWidget(parent);
+    case Kind::Timer: {
+      auto* ticker = new Ticker(this);
+      connect(ticker, &Ticker::ticked, this, [this, i] { form_.tick(form_.controls()[i].id()); });
+      return ticker;
+    }
     case Kind::Window:
-    case Kind::Timer:
       break;
   }
-  return new QWidget(parent);
+  return window_.get();  // a form has one window, its first control
 }
 
 void WindowBinding::orderFocus() {
@@ -270,101 +278,105 @@ void WindowBinding::onFocus(const Control& c) {
 
 void WindowBinding::apply(const Control& c, bool all) {
   Slot& slot = slots_[indexOf(c)];
-  const Props& p = c.props;
-  const Props& was = slot.shown;
-  auto changed = [&](auto member) { return all || p.*member != was.*member; };
-
-  if (c.kind == Kind::Window) {
-    applyWindow(c, all);
-  } else if (c.kind == Kind::Timer) {
-    slot.timer->setInterval(p.interval);
-    slot.timer->setRunning(p.enabled);
-  } else {
-    QWidget* w = slot.widget;
-    if (c.kind == Kind::Line) {
-      if (changed(&Props::x1) || changed(&Props::y1) || changed(&Props::x2) ||
-          changed(&Props::y2)) {
-        static_cast<LineWidget*>(w)->setLine(QLineF(p.x1 / kTwipsPerPixel, p.y1 / kTwipsPerPixel,
-                                                    p.x2 / kTwipsPerPixel, p.y2 / kTwipsPerPixel));
-      }
-    } else if (changed(&Props::left) || changed(&Props::top) || changed(&Props::width) ||
-               changed(&Props::height)) {
-      w->setGeometry(PxRect(p));
-    }
-    if (changed(&Props::enabled)) w->setEnabled(p.enabled);
-    if (changed(&Props::back) || changed(&Props::fore) || changed(&Props::enabled)) {
-      applyColours(c, w);
-    }
-    if (changed(&Props::text)) {
-      const QString text = ToQString(p.text);
-      switch (c.kind) {
-        case Kind::Label: {
-          auto* label = static_cast<QLabel*>(w);
-          label->setText(text);
-          // Shown at once, before whatever the running handler does next.
-          if (!all && label->isVisible()) label->repaint();
-          break;
-        }
-        case Kind::Button:
-          static_cast<QPushButton*>(w)->setText(text);
-          break;
-        case Kind::Frame:
-          static_cast<FrameWidget*>(w)->setCaption(text);
-          break;
-        case Kind::TextBox: {
-          auto* edit = static_cast<QLineEdit*>(w);
-          if (edit->text() != text) {
-            const QSignalBlocker block(edit);
-            edit->setText(text);
-          }
-          break;
-        }
-        default:
-          break;
-      }
-    }
-    if (c.kind == Kind::TextBox) applySelection(c, w);
-    if (c.kind == Kind::Option && (changed(&Props::selected))) {
-      auto* option = static_cast<QRadioButton*>(w);
-      if (option->isChecked() != p.selected) {
-        // An exclusive group refuses to clear its checked button.
-        options_->setExclusive(false);
-        option->setChecked(p.selected);
-        options_->setExclusive(true);
-      }
-    }
-    if (c.kind == Kind::ScrollBar) {
-      auto* bar = static_cast<QScrollBar*>(w);
-      const QSignalBlocker block(bar);
-      if (changed(&Props::min) || changed(&Props::max)) bar->setRange(p.min, p.max);
-      if (bar->value() != p.value) bar->setValue(p.value);
-    }
-    if (changed(&Props::visible)) w->setVisible(p.visible);
-  }
-  slot.shown = p;
+  const Changes changed{c.props, slot.shown, all};
+  std::visit([&](auto* w) { applyTo(*w, c, changed); }, slot.typed);
+  slot.shown = c.props;
 }
 
-void WindowBinding::applyWindow(const Control& c, bool all) {
+// A control inside the window: place, state and colours, then what its kind shows, then
+// whether it shows at all.
+template <class W>
+void WindowBinding::applyTo(W& w, const Control& c, const Changes& changed) {
   const Props& p = c.props;
-  const Props& was = slots_[0].shown;
-  if (all || p.text != was.text) window_->setWindowTitle(ToQString(p.text));
-  if (all || p.width != was.width || p.height != was.height) {
-    window_->setFixedSize(Px(p.width), Px(p.height));
+  // A line's widget covers the line's own box, which its end points give.
+  if constexpr (!std::is_same_v<W, LineWidget>) {
+    if (changed(&Props::left) || changed(&Props::top) || changed(&Props::width) ||
+        changed(&Props::height)) {
+      w.setGeometry(PxRect(p));
+    }
   }
-  if (all || p.back != was.back || p.fore != was.fore) applyColours(c, window_.get());
-  if (all || p.enabled != was.enabled) window_->setEnabled(p.enabled);
-  if (!all && p.visible != was.visible) {
+  if (changed(&Props::enabled)) w.setEnabled(p.enabled);
+  if (changed(&Props::back) || changed(&Props::fore) || changed(&Props::enabled)) {
+    applyColours(c, w);
+  }
+  applyContent(w, c, changed);
+  if (changed(&Props::visible)) w.setVisible(p.visible);
+}
+
+void WindowBinding::applyTo(WindowWidget& w, const Control& c, const Changes& changed) {
+  const Props& p = c.props;
+  if (changed(&Props::text)) w.setWindowTitle(ToQString(p.text));
+  if (changed(&Props::width) || changed(&Props::height)) w.setFixedSize(Px(p.width), Px(p.height));
+  if (changed(&Props::back) || changed(&Props::fore)) applyColours(c, w);
+  if (changed(&Props::enabled)) w.setEnabled(p.enabled);
+  // The first pass leaves the window hidden; show() places it on the screen.
+  if (!changed.all && changed(&Props::visible)) {
     if (p.visible) {
       slots_[0].shown.visible = true;
       show();
     } else {
-      window_->hide();
+      w.hide();
       if (owner_ && owner_->window_->isVisible()) owner_->window_->activateWindow();
     }
   }
 }
 
-void WindowBinding::applyColours(const Control& c, QWidget* widget) {
+void WindowBinding::applyTo(Ticker& t, const Control& c, const Changes&) {
+  t.setInterval(c.props.interval);
+  t.setRunning(c.props.enabled);
+}
+
+void WindowBinding::applyContent(QWidget&, const Control&, const Changes&) {
+  // Pictures and outlines show nothing the model changes.
+}
+
+void WindowBinding::applyContent(LabelWidget& w, const Control& c, const Changes& changed) {
+  if (!changed(&Props::text)) return;
+  w.setText(ToQString(c.props.text));
+  // Shown at once, before whatever the running handler does next.
+  if (!changed.all && w.isVisible()) w.repaint();
+}
+
+void WindowBinding::applyContent(QLineEdit& w, const Control& c, const Changes& changed) {
+  const QString text = ToQString(c.props.text);
+  if (changed(&Props::text) && w.text() != text) {
+    const QSignalBlocker block(&w);
+    w.setText(text);
+  }
+  applySelection(c, w);
+}
+
+void WindowBinding::applyContent(ButtonWidget& w, const Control& c, const Changes& changed) {
+  if (changed(&Props::text)) w.setText(ToQString(c.props.text));
+}
+
+void WindowBinding::applyContent(QRadioButton& w, const Control& c, const Changes& changed) {
+  if (!changed(&Props::selected) || w.isChecked() == c.props.selected) return;
+  // An exclusive group refuses to clear its checked button.
+  options_->setExclusive(false);
+  w.setChecked(c.props.selected);
+  options_->setExclusive(true);
+}
+
+void WindowBinding::applyContent(FrameWidget& w, const Control& c, const Changes& changed) {
+  if (changed(&Props::text)) w.setCaption(ToQString(c.props.text));
+}
+
+void WindowBinding::applyContent(LineWidget& w, const Control& c, const Changes& changed) {
+  const Props& p = c.props;
+  if (changed(&Props::x1) || changed(&Props::y1) || changed(&Props::x2) || changed(&Props::y2)) {
+    w.setLine(QLineF(p.x1 / kTwipsPerPixel, p.y1 / kTwipsPerPixel, p.x2 / kTwipsPerPixel,
+                     p.y2 / kTwipsPerPixel));
+  }
+}
+
+void WindowBinding::applyContent(QScrollBar& w, const Control& c, const Changes& changed) {
+  const QSignalBlocker block(&w);
+  if (changed(&Props::min) || changed(&Props::max)) w.setRange(c.props.min, c.props.max);
+  if (w.value() != c.props.value) w.setValue(c.props.value);
+}
+
+void WindowBinding::applyColours(const Control& c, QWidget& widget) {
   const auto [back_role, fore_role] = ColourRoles(c.kind);
   // Only what the model sets; every other colour comes from the parent, so a label with no
   // background of its own lets the window or picture behind it show.
@@ -384,22 +396,21 @@ void WindowBinding::applyColours(const Control& c, QWidget* widget) {
                      c.props.fore ? ToQColor(*c.props.fore)
                                   : QApplication::palette().color(QPalette::Active, fore_role));
   }
-  widget->setPalette(palette);
-  if (c.kind == Kind::Label) widget->setAutoFillBackground(c.props.back.has_value());
-  if (c.kind == Kind::Frame) widget->setAutoFillBackground(true);
+  widget.setPalette(palette);
+  if (c.kind == Kind::Label) widget.setAutoFillBackground(c.props.back.has_value());
+  if (c.kind == Kind::Frame) widget.setAutoFillBackground(true);
 }
 
-void WindowBinding::applySelection(const Control& c, QWidget* widget) {
-  auto* edit = static_cast<QLineEdit*>(widget);
+void WindowBinding::applySelection(const Control& c, QLineEdit& edit) {
   const std::string& text = c.props.text;
   const int start = Utf16Index(text, c.props.sel_start);
   const int length = Utf16Index(text, c.props.sel_start + c.props.sel_length) - start;
-  if (WidgetSelection(*edit) == std::pair(start, length)) return;
-  const QSignalBlocker block(edit);
+  if (WidgetSelection(edit) == std::pair(start, length)) return;
+  const QSignalBlocker block(&edit);
   if (length > 0) {
-    edit->setSelection(start, length);
+    edit.setSelection(start, length);
   } else {
-    edit->setCursorPosition(start);
+    edit.setCursorPosition(start);
   }
 }
 
@@ -438,7 +449,7 @@ bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
     case Qt::BacktabFocusReason:
     case Qt::ShortcutFocusReason:
     case Qt::ActiveWindowFocusReason:
-      form_.focus(c->name, c->index);
+      form_.focus(c->id());
       break;
     default:
       break;
@@ -448,19 +459,19 @@ bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowBinding::click(int i) {
   const Control& c = form_.controls()[i];
-  form_.click(c.name, c.index);
+  form_.click(c.id());
   settle();
 }
 
 void WindowBinding::optionClicked(int i) {
   const Control& c = form_.controls()[i];
-  form_.click(c.name, c.index);
+  form_.click(c.id());
   // The model decides what is selected: undo the toolkit's own check if it did not follow.
   {
     const Applying guard(applying_);
     for (const Control& o : form_.controls()) {
       if (o.kind != Kind::Option) continue;
-      auto* option = static_cast<QRadioButton*>(slots_[indexOf(o)].widget);
+      auto* option = std::get<QRadioButton*>(slots_[indexOf(o)].typed);
       if (option->isChecked() == o.props.selected) continue;
       options_->setExclusive(false);
       option->setChecked(o.props.selected);
@@ -475,12 +486,12 @@ void WindowBinding::optionClicked(int i) {
 
 void WindowBinding::textEdited(int i) {
   const Control& c = form_.controls()[i];
-  const auto* edit = static_cast<QLineEdit*>(slots_[i].widget);
+  const auto* edit = std::get<QLineEdit*>(slots_[i].typed);
   const QString text = edit->text();
   const auto [start, length] = WidgetSelection(*edit);
   const int start8 = Utf8Offset(text, start);
   const int length8 = Utf8Offset(text, start + length) - start8;
-  form_.set(c.name, c.index, [&](Props& p) {
+  form_.set(c.id(), [&](Props& p) {
     p.text = text.toStdString();
     p.sel_start = start8;
     p.sel_length = length8;
@@ -490,19 +501,19 @@ void WindowBinding::textEdited(int i) {
 void WindowBinding::selectionMoved(int i) {
   if (applying_ > 0) return;
   const Control& c = form_.controls()[i];
-  const auto* edit = static_cast<QLineEdit*>(slots_[i].widget);
+  const auto* edit = std::get<QLineEdit*>(slots_[i].typed);
   const QString text = edit->text();
   if (text.toStdString() != c.props.text) return;  // the text's own change brings it along
   const auto [start, length] = WidgetSelection(*edit);
   const int start8 = Utf8Offset(text, start);
-  form_.setSelection(c.name, c.index, start8, Utf8Offset(text, start + length) - start8);
+  form_.setSelection(c.id(), start8, Utf8Offset(text, start + length) - start8);
 }
 
 void WindowBinding::scrolled(int i, int value) {
   if (applying_ > 0) return;
   const Control& c = form_.controls()[i];
-  form_.setValue(c.name, c.index, value);
-  auto* bar = static_cast<QScrollBar*>(slots_[i].widget);
+  form_.setValue(c.id(), value);
+  auto* bar = std::get<QScrollBar*>(slots_[i].typed);
   if (bar->value() != c.props.value) {
     const Applying guard(applying_);
     const QSignalBlocker block(bar);

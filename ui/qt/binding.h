@@ -5,17 +5,26 @@
 
 #include <QObject>
 #include <memory>
-#include <string_view>
 #include <unordered_map>
+#include <variant>
 #include <vector>
 
 #include "ui/form.h"
 
 class QButtonGroup;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
 class QWidget;
 
 namespace tovimel {
 
+class ButtonWidget;
+class FrameWidget;
+class LabelWidget;
+class LineWidget;
+class OutlineWidget;
+class PictureWidget;
 class Ticker;
 class WindowWidget;
 
@@ -34,8 +43,8 @@ class WindowBinding final : public QObject {
 
   QWidget* window() const;
   // The widget of a control; nullptr for timers.
-  QWidget* widget(std::string_view name, int index = -1) const;
-  Ticker* timer(std::string_view name) const;
+  QWidget* widget(ControlId id) const;
+  Ticker* timer(ControlId id) const;
   const Form& form() const { return form_; }
 
   // Shows the window if the model has it visible, centred on the screen the first time.
@@ -43,27 +52,49 @@ class WindowBinding final : public QObject {
   // Keeps this window above `owner` (the sign-in over the practice window).
   void stayAbove(const WindowBinding& owner);
 
-  // The top-level widget bound to a form, for printing; nullptr if none.
-  static QWidget* WindowOf(const Form& form);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The widget of each kind of control, as its own type.
+  using Widget =
+      std::variant<WindowWidget*, LabelWidget*, QLineEdit*, ButtonWidget*, QRadioButton*,
+                   FrameWidget*, PictureWidget*, LineWidget*, QScrollBar*, OutlineWidget*, Ticker*>;
   struct Slot {
-    QWidget* widget = nullptr;
-    Ticker* timer = nullptr;
-    Props shown;  // what the widget shows, to write only what changed
+    Widget typed;
+    QWidget* widget = nullptr;  // the same widget, nullptr for a timer
+    Props shown;                // what the widget shows, to write only what changed
+  };
+  // Which props differ from what a widget shows (all of them on the first pass).
+  struct Changes {
+    const Props& now;
+    const Props& was;
+    bool all;
+    template <class M>
+    bool operator()(M Props::*member) const {
+      return all || now.*member != was.*member;
+    }
   };
 
   void build();
-  QWidget* create(const Control& c, QWidget* parent);
-  void connectEvents(const Control& c, QWidget* widget);
+  Widget create(const Control& c, QWidget* parent);
   void orderFocus();
   void apply(const Control& c, bool all);
-  void applyWindow(const Control& c, bool all);
-  void applyColours(const Control& c, QWidget* widget);
-  void applySelection(const Control& c, QWidget* widget);
+  template <class W>
+  void applyTo(W& w, const Control& c, const Changes& changed);
+  void applyTo(WindowWidget& w, const Control& c, const Changes& changed);
+  void applyTo(Ticker& t, const Control& c, const Changes& changed);
+  // What each kind of control shows besides its place, state and colours.
+  void applyContent(QWidget& w, const Control& c, const Changes& changed);
+  void applyContent(LabelWidget& w, const Control& c, const Changes& changed);
+  void applyContent(QLineEdit& w, const Control& c, const Changes& changed);
+  void applyContent(ButtonWidget& w, const Control& c, const Changes& changed);
+  void applyContent(QRadioButton& w, const Control& c, const Changes& changed);
+  void applyContent(FrameWidget& w, const Control& c, const Changes& changed);
+  void applyContent(LineWidget& w, const Control& c, const Changes& changed);
+  void applyContent(QScrollBar& w, const Control& c, const Changes& changed);
+  void applyColours(const Control& c, QWidget& widget);
+  void applySelection(const Control& c, QLineEdit& edit);
   void onModel(const Control& c, Change what);
   void onFocus(const Control& c);
   // After a user's click, key or scroll: the handlers may have moved the model's focus to a

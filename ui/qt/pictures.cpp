@@ -420,13 +420,6 @@ void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rec
   }
 }
 
-QSize NaturalSize(std::string_view picture) {
-  if (picture == "radical")
-    return {static_cast<int>(kRadicalWidth), static_cast<int>(kRadicalHeight)};
-  if (const Formula* f = FindFormula(picture)) return {f->width, f->height};
-  return {};
-}
-
 QIcon RadicalIcon() {
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(IconPixmap(size));

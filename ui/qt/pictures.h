@@ -14,9 +14,6 @@ namespace tovimel {
 // "Image15") into rect: the radical stretched to the rect, answer-form pictures at their size.
 void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rect);
 
-// The size a picture has by design, in logical pixels; an empty size for unknown names.
-QSize NaturalSize(std::string_view picture);
-
 // The window icon: a black radical sign on a transparent ground, in the sizes desktops ask for.
 QIcon RadicalIcon();
 

@@ -65,8 +65,8 @@ QtPrinter::QtPrinter(Ask ask) : ask_(std::move(ask)) {}
 QtPrinter::QtPrinter(QString folder) : folder_(std::move(folder)) {}
 
 void QtPrinter::printWindow(const Form& form) {
-  QWidget* window = WindowBinding::WindowOf(form);
-  if (!window) return;
+  if (window_ == nullptr || &window_->form() != &form) return;
+  QWidget* window = window_->window();
   QPrinter printer(QPrinter::HighResolution);
   if (!folder_.isEmpty()) {
     const QString file =

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace tovimel {
 
+class WindowBinding;
+
 // The short date of a locale, but always with a four-digit year ("12/8/2026" in the US).
 QString ShortDateText(const QDate& date, const QLocale& locale);
 
@@ -41,10 +43,14 @@ class QtPrinter final : public Printer {
   // Each page becomes a PDF file of its own in `folder`: page-1.pdf, page-2.pdf, ...
   explicit QtPrinter(QString folder);
 
+  // The window whose pages this printer makes; a page is asked of it by its model.
+  void setWindow(const WindowBinding& window) { window_ = &window; }
+
   void printWindow(const Form& window) override;
   const std::vector<QString>& files() const { return files_; }
 
  private:
+  const WindowBinding* window_ = nullptr;
   Ask ask_;
   QString folder_;
   std::vector<QString> files_;

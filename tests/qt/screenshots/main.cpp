@@ -13,6 +13,7 @@
 
 namespace {
 
+using namespace tovimel::frmTovimel3;
 using tovimel::testing::Program;
 
 void Save(const QPixmap& shot, const QDir& dir, const char* name) {
@@ -39,7 +40,7 @@ void Run(const QDir& out) {
   Save(ScreenOver(run.main.window()), out, "signin.png");
   run.pressEnterOnSignIn();
   Program::Require(run.practiceActive(), "the practice window is active");
-  run.click("cmdStart");
+  run.click(cmdStart);
   Save(Window(run.main.window()), out, "level1.png");
 
   {
@@ -48,7 +49,7 @@ void Run(const QDir& out) {
     hard.pressEnterOnSignIn();
     Program::Require(hard.practiceActive(), "the practice window is active");
     hard.chooseLevel(5);
-    hard.click("cmdStart");
+    hard.click(cmdStart);
     hard.answer(false);
     hard.submit();
     Save(Window(hard.main.window()), out, "level5-wrong.png");
@@ -58,7 +59,7 @@ void Run(const QDir& out) {
 
   for (int n = 1; n <= 20; ++n) {
     // About twenty seconds a problem, told to the clock tick by tick.
-    for (int i = 0; i < 18 + n % 5; ++i) emit run.main.timer("timOverAll")->ticked();
+    for (int i = 0; i < 18 + n % 5; ++i) emit run.main.timer(timOverAll)->ticked();
     if (n == 7 || n == 13) {
       run.answer(false);
       run.submit();

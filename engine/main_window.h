@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The practice window: its controls and the state it keeps beside them.
+// The practice window: its controls, the state it keeps beside them, and its procedure for the
+// end of a run. The engine, the answer forms, grading and the session all work on it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "engine/random.h"
+#include "ui/controls.h"
 #include "ui/form.h"
 
 namespace tovimel {
 
 struct MainWindow {
-  // Builds frmTovimel3 from its layout and wires the answer area's focus handlers.
+  // Builds frmTovimel3 from its layout. The session installs its handlers.
   explicit MainWindow(RandomSource& random);
 
   Form form;
@@ -40,7 +42,11 @@ struct MainWindow {
   void captureHomes();
 
   // The level lives in the scroll bar.
-  int level() const { return form("vsbLevel").value; }
+  int level() const { return form(frmTovimel3::vsbLevel).value; }
 };
+
+// Ends the run: clock stopped, problem/answer/key frames hidden, white background, title shown,
+// Submit and Next gone, "Print Results" offered.
+void shutdown(MainWindow& w);
 
 }  // namespace tovimel
