@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   display_guard.release();
   QApplication::setApplicationName(QStringLiteral("Tovimel"));
   QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
-  QApplication::setDesktopFileName(QStringLiteral("tovimel"));
+  QApplication::setDesktopFileName(QString::fromUtf8(kAppId.data(), kAppId.size()));
   // The model ends the program (Exit, or the practice window's close box), not Qt.
   QApplication::setQuitOnLastWindowClosed(false);
   font_config.wait();

@@ -17,7 +17,7 @@ void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rec
 // The size a picture has by design, in logical pixels; an empty size for unknown names.
 QSize NaturalSize(std::string_view picture);
 
-// The window icon: a black radical sign on a transparent ground, in the sizes desktops ask for.
+// The window icon: a black radical sign on a light plate, in the sizes desktops ask for.
 QIcon RadicalIcon();
 
 }  // namespace tovimel
