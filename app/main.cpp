@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Tovimel: the sign-in window over the practice window.
 #include <QApplication>
+#include <optional>
 
+#include "app/command_line.h"
+#include "app/no_display.h"
 #include "engine/random.h"
 #include "session/session.h"
 #include "signin/signin.h"
@@ -13,11 +16,14 @@
 
 int main(int argc, char** argv) {
   using namespace tovimel;
+  if (const std::optional<int> status = HandleCommandLine(argc, argv)) return *status;
   FontConfigWarmUp font_config;  // overlaps QApplication's start
+  DisplayStartGuard display_guard;
   QApplication app(argc, argv);
+  display_guard.release();
   QApplication::setApplicationName(QStringLiteral("Tovimel"));
   QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
-  QApplication::setDesktopFileName(QStringLiteral("tovimel"));
+  QApplication::setDesktopFileName(QString::fromUtf8(kAppId.data(), kAppId.size()));
   // The model ends the program (Exit, or the practice window's close box), not Qt.
   QApplication::setQuitOnLastWindowClosed(false);
   font_config.wait();

@@ -377,20 +377,36 @@ void PaintFormula(QPainter& painter, const Formula& f, const QRectF& rect) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The icon, on a 16-unit grid so that at 16 px every horizontal edge is a pixel edge.
+// The icon, drawn like app/icons/tovimel.svg on its 16-unit grid: a radical sign on a light
+// rounded plate, so that it shows on dark panels too, with a grey rim for light ones. Edges
+// along the pixel grid land on whole pixels; the small sizes get bolder strokes to read.
 
 QPixmap IconPixmap(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
   const double u = size / 16.0;
-  // Stroke thickness in whole pixels; the small sizes get relatively bolder strokes to read.
+
+  const double margin = std::round(u);
+  const double radius = std::round(2 * u);
+  const double rim = std::max(1.0, std::round(u / 4));
+  const QRectF plate(margin, margin, size - 2 * margin, size - 2 * margin);
+  QPainterPath outer;
+  outer.addRoundedRect(plate, radius, radius);
+  painter.fillPath(outer, QColor(180, 180, 180));
+  QPainterPath inner;
+  inner.addRoundedRect(plate.adjusted(rim, rim, -rim, -rim), radius - rim, radius - rim);
+  painter.fillPath(inner, QColor(247, 247, 242));
+  painter.setClipPath(inner);  // the bolder small strokes would reach past the rim
+
   const double t = std::max(1.0, std::round(u * (size <= 24 ? 2 : 1.5)));
-  const double over_top = std::round(2 * u);
-  const double right = size - std::round(u);
-  const QPointF tick_start(std::round(1 * u), std::round(9 * u));
-  const QPointF bottom(std::round(5 * u), size - std::round(2 * u));
-  const QPointF top(std::round(8 * u), over_top);
+  const double over_top = std::round(3 * u);
+  // The overline ends where the plate's corner begins to curve.
+  const double right = size - margin - radius;
+  const QPointF tick_start(2.25 * u, 8.5 * u);
+  const QPointF bottom(5.25 * u, 12.5 * u);
+  const QPointF top(7.75 * u, over_top);
 
   const QPointF tick_dir = bottom - tick_start;
   const QPointF long_dir = top - bottom;
@@ -403,7 +419,6 @@ QPixmap IconPixmap(int size) {
           << QPointF(right, over_top) << QPointF(right, over_top + t)
           << Meet(bottom - long_n, long_dir, QPointF(0, over_top + t), horizontal)
           << Meet(bottom - long_n, long_dir, tick_start - tick_n, tick_dir) << tick_start - tick_n;
-  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
   painter.setBrush(kInk);
   painter.drawPolygon(outline);

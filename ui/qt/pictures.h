@@ -14,7 +14,7 @@ namespace tovimel {
 // "Image15") into rect: the radical stretched to the rect, answer-form pictures at their size.
 void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rect);
 
-// The window icon: a black radical sign on a transparent ground, in the sizes desktops ask for.
+// The window icon: a black radical sign on a light plate, in the sizes desktops ask for.
 QIcon RadicalIcon();
 
 }  // namespace tovimel
