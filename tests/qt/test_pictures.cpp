@@ -238,7 +238,7 @@ TEST(Pictures, RadicalIsCrispAtEveryPixelRatio) {
   }
 }
 
-TEST(Pictures, IconHasTheDesktopSizesInBlackOnTransparent) {
+TEST(Pictures, IconHasTheDesktopSizesWithACrispBlackOverline) {
   const QIcon icon = RadicalIcon();
   const QList<QSize> sizes = icon.availableSizes();
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
