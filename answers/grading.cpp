@@ -9,17 +9,11 @@
 #include "engine/levels.h"
 #include "engine/main_window.h"
 #include "engine/numbers.h"
+#include "ui/accessibility.h"
 
 namespace tovimel {
 
 using namespace frmTovimel3;
-
-namespace {
-
-constexpr Rgb kRight{0, 255, 0};
-constexpr Rgb kWrong{255, 0, 0};
-
-}  // namespace
 
 void cmdSubmit_Click(MainWindow& w) {
   Form& f = w.form;
@@ -40,7 +34,7 @@ void cmdSubmit_Click(MainWindow& w) {
   }
 
   if (all_right) {
-    for (int k = 0; k < txtAnswer.count; ++k) f.setBack(txtAnswer[k], kRight);
+    for (int k = 0; k < txtAnswer.count; ++k) f.setBack(txtAnswer[k], kRightBox);
     w.RightCount = CheckedAdd(w.RightCount, 1);
     f.setEnabled(cmdSubmit, false);
     // The binding mirrors every change at once, so these show before shutdown runs.
@@ -56,7 +50,7 @@ void cmdSubmit_Click(MainWindow& w) {
   }
 
   for (int k = 0; k < txtAnswer.count; ++k) {
-    f.setBack(txtAnswer[k], right[static_cast<std::size_t>(k)] ? kRight : kWrong);
+    f.setBack(txtAnswer[k], right[static_cast<std::size_t>(k)] ? kRightBox : kWrongBox);
   }
   if (const Level* level = FindLevel(w.level())) optAnswerForm_Click(w, level->retry_form);
 }

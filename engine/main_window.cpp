@@ -32,6 +32,9 @@ void shutdown(MainWindow& w) {
   f.setVisible(cmdNew, false);
   f.setVisible(cmdPrintIt, true);
   f.setEnabled(cmdPrintIt, true);
+  // "&Next" took the focus with the right answer and is gone: the keyboard goes on to the one
+  // step left.
+  f.focus(cmdPrintIt);
 }
 
 }  // namespace tovimel

@@ -46,7 +46,7 @@ struct MainWindow {
 };
 
 // Ends the run: clock stopped, problem/answer/key frames hidden, white background, title shown,
-// Submit and Next gone, "Print Results" offered.
+// Submit and Next gone, "Print Results" offered and focused.
 void shutdown(MainWindow& w);
 
 }  // namespace tovimel

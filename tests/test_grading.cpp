@@ -329,11 +329,11 @@ TEST(Grading, BadInputReadings) {
       {"   ", "0", true},
       {"abc", "0", true},
       {"--3", "0", true},
-      {"1,000", "1", true},
+      {"1,000", "1000", true},  // a thousands separator
       {"\xC3\xA9"
        "3",
        "0", true},
-      {"\xEF\xBC\x93", "0", true},
+      {"\xEF\xBC\x93", "3", true},  // a full-width 3
       {"1e5", "1", true},
       {"0x10", "0", true},
       {std::string(1000000, '0'), "0", true},
@@ -341,7 +341,7 @@ TEST(Grading, BadInputReadings) {
       {"3.0000001", "3.0000001", true},
       {"--3", "3", false},
       {"3.0000001", "3", false},
-      {"1,000", "1000", false},
+      {"1,000", "1", false},
       {std::string(1000000, '9'), "9", false},
   };
   for (const Case& c : cases) {

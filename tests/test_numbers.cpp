@@ -16,7 +16,8 @@ struct ReadCase {
   double want;
 };
 
-// The reader takes the number at the start of a text and never fails.
+// The reader takes the number at the start of a text and never fails. ("1,000" read 1 before
+// thousands separators were read; every other row reads as it always did.)
 TEST(ReadNumber, ReadsTheNumberAtTheStart) {
   const ReadCase cases[] = {
       {" 3 ", 3},
@@ -39,7 +40,7 @@ TEST(ReadNumber, ReadsTheNumberAtTheStart) {
       {"+-3", 0},
       {"- 3", 0},
       {"3 4", 3},
-      {"1,000", 1},
+      {"1,000", 1000},
       {"1.5.2", 1.5},
       {"-0.25", -0.25},
       {"007.50", 7.5},
@@ -50,15 +51,39 @@ TEST(ReadNumber, ReadsTheNumberAtTheStart) {
   for (const auto& c : cases) EXPECT_EQ(ReadNumber(c.text), c.want) << '"' << c.text << '"';
 }
 
-TEST(ReadNumber, NonAsciiTextReadsAsItsLeadingNumber) {
-  EXPECT_EQ(ReadNumber("\xd9\xa3"), 0);  // Arabic-Indic three is not a digit here
-  EXPECT_EQ(ReadNumber("12\xc2\xa0"
-                       "000"),
-            12);                             // a no-break space ends the number
-  EXPECT_EQ(ReadNumber("\xef\xbc\x93"), 0);  // full-width three
-  EXPECT_EQ(ReadNumber("5\xe2\x88\x9a"
-                       "2"),
-            5);  // 5 root 2
+// Other keyboards: digits of every script, their signs and separators, thousands commas.
+TEST(ReadNumber, ReadsWhatOtherKeyboardsType) {
+  // clang-format off
+  const ReadCase cases[] = {
+      {"\xd9\xa3", 3},                                // Arabic-Indic three
+      {"\xd9\xa1\xd9\xa2\xd9\xab\xd9\xa5", 12.5},     // Arabic-Indic 12, decimal separator, 5
+      {"\xdb\xb4\xdb\xb2", 42},                       // Eastern Arabic-Indic (Persian) 42
+      {"\xef\xbc\x93", 3},                            // full-width three
+      {"\xef\xbc\x8d\xef\xbc\x91\xef\xbc\x92", -12},  // full-width minus, 1, 2
+      {"\xe2\x88\x92" "7", -7},                       // minus sign U+2212
+      {"\xe2\x88\x92\xe2\x88\x92" "7", 0},             // two signs, as "--7"
+      {"\xe0\xa5\xa9\xe0\xa5\xa6", 30},               // Devanagari 30
+      {"\xf0\x9d\x9f\x9c", 4},                        // mathematical double-struck four
+      {"1\xd9\xa2" "3", 123},                         // scripts mixed
+      {"26,999", 26999},
+      {"-1,234,567.5", -1234567.5},
+      {"\xd9\xa2\xd9\xac\xd9\xa0\xd9\xa0\xd9\xa0", 2000},  // Arabic thousands separator
+      {"1,0000", 1},                                  // not a group of three: "," ends it
+      {"1,00", 1},
+      {"1234,567", 1234},
+      {"0,500", 0},
+      {"1,000,00", 1000},
+      {",123", 0},
+      {"12\xc2\xa0" "000", 12},                        // a no-break space ends the number
+      {"5\xe2\x88\x9a" "2", 5},                        // 5 root 2
+      {"\xe2\x85\xa2", 0},                            // Roman numeral three is no decimal digit
+      {"\xc2\xb2", 0},                                // nor is superscript two
+      {"3\xff\xfe", 3},                               // ill-formed UTF-8 ends the number
+      {"\xd9", 0},
+      {"\xe2\x88", 0},
+  };
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(ReadNumber(c.text), c.want) << '"' << c.text << '"';
 }
 
 TEST(ReadNumber, HugeTextsDoNotFail) {

@@ -19,6 +19,7 @@
 #include <utility>
 #include <variant>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/ticker.h"
@@ -91,6 +92,7 @@ std::pair<int, int> WidgetSelection(const QLineEdit& edit) {
 }  // namespace
 
 WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(frame) {
+  InstallAccessibleInterfaces();
   build();
   form_.setMeasure([](const Control& c) {
     const QFontMetrics metrics(FontFor(c));
@@ -101,9 +103,13 @@ WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(fram
                                static_cast<int>(h * kTwipsPerPixel));
   });
   observer_ = form_.observe([this](const Control& c, Change what) { onModel(c, what); });
+  accessible_ = std::make_unique<AccessibleMirror>(form_, *this, frame_ == Frame::Borderless);
+  keyboard_ = std::make_unique<KeyboardAid>(form_, *this);
 }
 
 WindowBinding::~WindowBinding() {
+  keyboard_.reset();
+  accessible_.reset();
   form_.unobserve(observer_);
   form_.setMeasure({});
   ++applying_;  // widgets going away must not reach the model
@@ -308,7 +314,11 @@ void WindowBinding::applyTo(WindowWidget& w, const Control& c, const Changes& ch
   if (changed(&Props::text)) w.setWindowTitle(ToQString(p.text));
   if (changed(&Props::width) || changed(&Props::height)) w.setFixedSize(Px(p.width), Px(p.height));
   if (changed(&Props::back) || changed(&Props::fore)) applyColours(c, w);
-  if (changed(&Props::enabled)) w.setEnabled(p.enabled);
+  if (changed(&Props::enabled)) {
+    w.setEnabled(p.enabled);
+    // Disabling cleared the keyboard focus; enabled again, it goes where the model's focus is.
+    if (p.enabled && !changed.all) settle();
+  }
   // The first pass leaves the window hidden; show() places it on the screen.
   if (!changed.all && changed(&Props::visible)) {
     if (p.visible) {
@@ -455,6 +465,15 @@ bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return false;
+}
+
+void WindowBinding::press(ControlId id) {
+  const Control& c = form_.control(id);
+  if (c.kind == Kind::Option) {
+    optionClicked(indexOf(c));
+  } else {
+    click(indexOf(c));
+  }
 }
 
 void WindowBinding::click(int i) {

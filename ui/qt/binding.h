@@ -19,8 +19,10 @@ class QWidget;
 
 namespace tovimel {
 
+class AccessibleMirror;
 class ButtonWidget;
 class FrameWidget;
+class KeyboardAid;
 class LabelWidget;
 class LineWidget;
 class OutlineWidget;
@@ -51,6 +53,8 @@ class WindowBinding final : public QObject {
   void show();
   // Keeps this window above `owner` (the sign-in over the practice window).
   void stayAbove(const WindowBinding& owner);
+  // A user's click on a control, however the mouse or a key delivers it.
+  void press(ControlId id);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,6 +124,8 @@ class WindowBinding final : public QObject {
   int applying_ = 0;  // >0 while the binding itself changes widgets: no echo into the model
   bool placed_ = false;
   const WindowBinding* owner_ = nullptr;
+  std::unique_ptr<AccessibleMirror> accessible_;
+  std::unique_ptr<KeyboardAid> keyboard_;
 };
 
 }  // namespace tovimel

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+// The program as assistive technology reads it (in process, as the AT-SPI bridge asks Qt) and as
+// a keyboard alone plays it.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <map>
+#include <set>
+
+#include "tests/qt/program.h"
+#include "ui/accessibility.h"
+
+namespace tovimel {
+
+using namespace frmTovimel3;
+namespace {
+
+using testing::Program;
+
+void Reach(QAccessibleInterface* a, std::set<const QObject*>& seen) {
+  for (int i = 0; i < a->childCount(); ++i) {
+    QAccessibleInterface* child = a->child(i);
+    seen.insert(child->object());
+    Reach(child, seen);
+  }
+}
+
+QAccessible::Role RoleOf(const Form& f, Kind kind) {
+  static const std::map<Kind, QAccessible::Role> roles = {
+      {Kind::Window, QAccessible::Window},        {Kind::Label, QAccessible::StaticText},
+      {Kind::TextBox, QAccessible::EditableText}, {Kind::Button, QAccessible::Button},
+      {Kind::Option, QAccessible::RadioButton},   {Kind::Frame, QAccessible::Grouping},
+      {Kind::Image, QAccessible::Graphic},        {Kind::ScrollBar, QAccessible::ScrollBar},
+      {Kind::Line, QAccessible::Separator},       {Kind::Shape, QAccessible::Separator}};
+  return kind == Kind::Window && f.name() == "frmSignIn" ? QAccessible::Dialog : roles.at(kind);
+}
+
+// Every control tells assistive technology its name, role, description and state as the model
+// has them, every shown one has a name, and nothing hidden can be reached or says anything.
+void ExpectSpokenAsTheModelHasIt(const WindowBinding& b) {
+  const Form& f = b.form();
+  std::set<const QObject*> reached;
+  Reach(QAccessible::queryAccessibleInterface(b.window()), reached);
+  for (const Control& c : f.controls()) {
+    if (c.kind == Kind::Timer) continue;
+    SCOPED_TRACE(c.key());
+    QWidget* w = b.widget(c.id());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    const Spoken said = Speak(f, c);
+    const bool heard = Exposed(f, c) && w->isVisible();
+    EXPECT_EQ(a->role(), RoleOf(f, c.kind));
+    EXPECT_EQ(!said.name.empty(), heard);
+    if (c.kind != Kind::Window) {
+      EXPECT_EQ(reached.count(w), heard ? 1u : 0u);
+    }
+    const bool ours = c.kind != Kind::TextBox && c.kind != Kind::Button && c.kind != Kind::Option &&
+                      c.kind != Kind::ScrollBar;
+    if (!heard && !ours) continue;
+    EXPECT_EQ(a->text(QAccessible::Name).toStdString(), said.name);
+    EXPECT_EQ(a->text(QAccessible::Description).toStdString(), said.description);
+    if (!heard) continue;
+    const QAccessible::State state = a->state();
+    EXPECT_FALSE(state.invisible);
+    if (!ours) {
+      EXPECT_EQ(state.disabled, !f.operable(c));
+      EXPECT_EQ(state.focused, f.hasFocus(c.id()) && b.window()->isActiveWindow());
+      EXPECT_EQ(state.checked, c.props.selected);
+    }
+  }
+}
+
+void ExpectNames(const WindowBinding& b,
+                 std::initializer_list<std::pair<ControlId, const char*>> rows) {
+  for (const auto& [id, name] : rows) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.widget(id))->text(QAccessible::Name), name);
+  }
+}
+
+void SignInWithDigits(Program& p) {
+  p.signIn("3", "10234", "5", "9");
+  p.pressEnterOnSignIn();
+  Program::Require(p.practiceActive(), "the practice window is active");
+}
+
+// Plays the open problem by the key at level 1 (the form "a root b" fits every key).
+void AnswerRight(Form& f) {
+  if (!f(txtAnswer[3]).visible) f.click(optAnswerForm[3]);
+  f.setText(txtAnswer[1], f(lblProb[7]).text);
+  f.setText(txtAnswer[2], f(lblProb[8]).text);
+  f.click(cmdSubmit);
+}
+
+TEST(Accessibility, BothWindowsSayWhatTheModelSaysThroughARun) {
+  Program p;
+  ExpectSpokenAsTheModelHasIt(p.start);
+  ExpectSpokenAsTheModelHasIt(p.main);
+  ExpectNames(p.start, {{frmSignIn::txtPeriod, "Period"},
+                        {frmSignIn::txtID, "#ID or Student ID"},
+                        {frmSignIn::txtName, "Name (Last, First)"},
+                        {frmSignIn::txtTeacher, "Teacher"},
+                        {frmSignIn::cmdExit, "Exit"}});
+  SignInWithDigits(p);
+  p.click(cmdStart);
+  ExpectSpokenAsTheModelHasIt(p.main);
+  ExpectNames(p.main, {{fraProb, "Simplify"},
+                       {txtAnswer[1], "coefficient"},
+                       {txtAnswer[2], "radicand"},
+                       {optAnswerForm[0], "a root b over c"},
+                       {Image10, "a root b"},
+                       {lblRight, "Right"},
+                       {cmdSubmit, "Submit"}});
+  const QString problem = "root " + QString::fromStdString(p.form()(lblProb[2]).text);
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(p.widget(fraProb))->text(QAccessible::Description),
+      problem);
+  p.answer(false);
+  p.submit();
+  ExpectSpokenAsTheModelHasIt(p.main);
+  EXPECT_EQ(p.widget(txtAnswer[1])->accessibleDescription(), "wrong");
+  p.answer(true);
+  p.submit();
+  ExpectSpokenAsTheModelHasIt(p.main);
+  EXPECT_EQ(p.widget(txtAnswer[1])->accessibleDescription(), "right");
+  for (int n = 2; n <= 20; ++n) {
+    p.form().click(cmdNew);
+    AnswerRight(p.form());
+  }
+  ASSERT_TRUE(p.form()(cmdPrintIt).visible);
+  ExpectSpokenAsTheModelHasIt(p.main);
+  ExpectSpokenAsTheModelHasIt(p.start);  // closed: says nothing
+}
+
+TEST(Keyboard, AWholeRunNeedsOnlyDigitsTabAndEnter) {
+  Program p;
+  SignInWithDigits(p);
+  const auto focus = [] { return QApplication::focusWidget(); };
+  // The keyboard is where the model's focus is, as soon as the window takes it.
+  EXPECT_EQ(focus(), p.widget(txtAnswer[1]));
+  EXPECT_TRUE(p.form().hasFocus(txtAnswer[1]));
+  const auto press = [&](Qt::Key key) { QTest::keyClick(focus(), key); };
+  const auto type = [&](const std::string& text) {
+    QTest::keyClicks(focus(), QString::fromStdString(text));
+  };
+  for (int guard = 0; focus() != p.widget(cmdStart) && guard < 30; ++guard) press(Qt::Key_Tab);
+  press(Qt::Key_Return);
+  for (int n = 1; n <= 20; ++n) {
+    SCOPED_TRACE(n);
+    ASSERT_EQ(p.form()(lblProbCount).text, std::to_string(n));
+    const std::string coefficient = p.form()(lblProb[7]).text, radicand = p.form()(lblProb[8]).text;
+    if (n == 5) {
+      type(coefficient + "1");
+      press(Qt::Key_Tab);
+      type(radicand);
+      press(Qt::Key_Return);
+      ASSERT_EQ(p.widget(txtAnswer[1])->accessibleDescription(), "wrong");
+      type(coefficient);  // the fraction form now, its denominator box shown
+      press(Qt::Key_Tab);
+      type(radicand);
+      press(Qt::Key_Tab);
+      type("1");
+    } else {
+      type(coefficient);
+      press(Qt::Key_Tab);
+      type(radicand);
+    }
+    press(Qt::Key_Return);
+    ASSERT_EQ(p.form()(lblRight).text, " " + std::to_string(n));
+    if (n < 20) {
+      ASSERT_EQ(focus(), p.widget(cmdNew));
+      press(Qt::Key_Return);
+    }
+  }
+  ASSERT_EQ(focus(), p.widget(cmdPrintIt));
+  press(Qt::Key_Return);
+  EXPECT_EQ(p.printer.files().size(), 1u);
+}
+
+TEST(Keyboard, FormsPicturesBoxesAndTheScrollBarAnswerAsInAnyWindow) {
+  Program p;
+  SignInWithDigits(p);
+  const auto focus = [] { return QApplication::focusWidget(); };
+  // The scroll bar shows that it has the focus.
+  QWidget* level = p.widget(fraLevel);
+  const QImage unfocused = level->grab().toImage();
+  p.widget(vsbLevel)->setFocus(Qt::BacktabFocusReason);
+  EXPECT_TRUE(p.form().hasFocus(vsbLevel));
+  EXPECT_NE(level->grab().toImage(), unfocused);
+
+  p.click(cmdStart);
+  // A click into a box selects its whole text, as Tab does: typing replaces it.
+  QWidget* box = p.widget(txtAnswer[2]);
+  QTest::keyClicks(box, "9");
+  QTest::mouseClick(p.widget(txtAnswer[1]), Qt::LeftButton);
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+  QTest::keyClicks(box, "5");
+  EXPECT_EQ(p.form()(txtAnswer[2]).text, "5");
+  // Tab enters the answer forms at the selected one, and an arrow selects as it moves.
+  for (int guard = 0; !qobject_cast<QRadioButton*>(focus()) && guard < 30; ++guard) {
+    QTest::keyClick(focus(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(focus(), p.widget(optAnswerForm[3]));
+  QTest::keyClick(focus(), Qt::Key_Right);
+  EXPECT_TRUE(p.form()(optAnswerForm[4]).selected);
+  // A click on a form's picture selects the form.
+  QTest::mouseClick(p.widget(Image7), Qt::LeftButton);
+  EXPECT_TRUE(p.form()(optAnswerForm[0]).selected);
+  EXPECT_TRUE(Program::WaitFor([&] { return focus() == p.widget(txtAnswer[1]); }));
+}
+
+TEST(Keyboard, EscapeOnTheSignInIsExit) {
+  Program p;
+  QTest::keyClick(p.start.widget(frmSignIn::txtPeriod), Qt::Key_Escape);
+  EXPECT_EQ(p.process.ended, 1);
+}
+
+}  // namespace
+}  // namespace tovimel

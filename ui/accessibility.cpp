@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: MIT
+#include "ui/accessibility.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace tovimel {
+namespace {
+
+// What a control's description tells, beyond its name.
+enum class Tells {
+  Nothing,
+  Text,      // its own caption: the value a named label shows (" 7" reads "7")
+  Fraction,  // the fraction its frame shows, read aloud
+  Mark,      // "right" or "wrong", from an answer box's colour after "&Submit"
+  Sign,      // "plus" or "minus", from the sign label
+};
+
+// A control's name: a fixed text, the caption of another control, or (both empty) its own.
+struct Row {
+  ControlId id;
+  std::string_view name = "";
+  ControlId named_by{};
+  Tells tells = Tells::Nothing;
+};
+
+std::vector<Row> MainRows() {
+  using namespace frmTovimel3;
+  std::vector<Row> rows = {
+      {.id = fraProb, .tells = Tells::Fraction},
+      {.id = fraKey, .tells = Tells::Fraction},
+      {.id = fraTimer, .named_by = Label5},
+      {.id = lblProbCount, .named_by = Label4, .tells = Tells::Text},
+      {.id = lblRight, .named_by = Label1, .tells = Tells::Text},
+      {.id = lblWrong, .named_by = Label2, .tells = Tells::Text},
+      {.id = lblPercent, .named_by = Label3, .tells = Tells::Text},
+      {.id = clock, .named_by = Label5, .tells = Tells::Text},
+      {.id = vsbLevel, .named_by = fraLevel},
+      {.id = lblLevel, .named_by = fraLevel, .tells = Tells::Text},
+      {.id = Frame1, .name = "Answer forms"},
+      {.id = Frame2, .name = "Answer boxes"},
+      {.id = txtAnswer[0], .name = "whole part", .tells = Tells::Mark},
+      {.id = txtAnswer[1], .name = "coefficient", .tells = Tells::Mark},
+      {.id = txtAnswer[2], .name = "radicand", .tells = Tells::Mark},
+      {.id = txtAnswer[3], .name = "denominator", .tells = Tells::Mark},
+      {.id = lblAdd[4], .name = "sign", .tells = Tells::Sign},
+      {.id = imgRadical, .name = "root sign"},
+      {.id = lneViniculum, .name = "fraction bar"},
+      {.id = lblPeriod, .name = "Period", .tells = Tells::Text},
+      {.id = lblID, .name = "Student ID", .tells = Tells::Text},
+      {.id = lblDate, .name = "Date", .tells = Tells::Text},
+      {.id = lblName, .name = "Name", .tells = Tells::Text},
+      {.id = lblTeacher, .name = "Teacher", .tells = Tells::Text},
+  };
+  // Each answer form and its picture, by the shape it stands for.
+  constexpr std::string_view kForms[] = {
+      "a root b over c",
+      "root b over c",
+      "a over c",
+      "a root b",
+      "a",
+      "root b",
+      "1 over c",
+      "the quantity a plus b root c, over d",
+      "the quantity a minus b root c, over d",
+      "the quantity a plus root b, over c",
+      "the quantity a minus root b, over c",
+      "a plus b root c",
+      "a minus b root c",
+      "a plus root c",
+      "a minus root c",
+  };
+  for (int i = 0; i < optAnswerForm.count; ++i) {
+    rows.push_back({.id = optAnswerForm[i], .name = kForms[i]});
+  }
+  const struct {
+    ControlName image;
+    std::string_view shape;
+  } pictures[] = {
+      {Image7, kForms[0]},
+      {Image8, kForms[1]},
+      {Image9, kForms[2]},
+      {Image10, kForms[3]},
+      {Image11, kForms[4]},
+      {Image12, kForms[5]},
+      {Image13, kForms[6]},
+      {Image6, "the quantity a plus or minus b root c, over d"},
+      {Image14, "the quantity a plus or minus root b, over c"},
+      {Image4, "a plus or minus b root c"},
+      {Image15, "a plus or minus root c"},
+  };
+  for (const auto& p : pictures) rows.push_back({.id = p.image, .name = p.shape});
+  return rows;
+}
+
+std::vector<Row> SignInRows() {
+  using namespace frmSignIn;
+  return {
+      {.id = txtPeriod, .named_by = Label1},
+      {.id = txtID, .named_by = Label3},
+      {.id = txtName, .named_by = lblNameTitle},
+      {.id = txtTeacher, .named_by = Label2},
+  };
+}
+
+const std::vector<Row>& RowsOf(const Form& form) {
+  static const std::vector<Row> main = MainRows();
+  static const std::vector<Row> sign_in = SignInRows();
+  return form.name() == "frmSignIn" ? sign_in : main;
+}
+
+const Row* FindRow(const Form& form, const Control& c) {
+  const std::vector<Row>& rows = RowsOf(form);
+  const auto it = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
+    return r.id.name == c.name && r.id.index == c.index;
+  });
+  return it == rows.end() ? nullptr : &*it;
+}
+
+bool NamesAnother(const Form& form, const Control& c) {
+  const std::vector<Row>& rows = RowsOf(form);
+  return std::any_of(rows.begin(), rows.end(),
+                     [&](const Row& r) { return r.named_by.name == c.name; });
+}
+
+// The frames that show a fraction in the problem template, and the controls that show it.
+struct FractionView {
+  ControlName frame;
+  int first_number;  // lblProb(first_number) .. lblProb(first_number + 5): N1..N6
+  int first_plus;    // lblAdd(first_plus), lblAdd(first_plus + 1): the two signs
+  ControlName upper_root, bar, lower_root;
+};
+
+constexpr FractionView kFractions[] = {
+    {frmTovimel3::fraProb, 0, 0, frmTovimel3::imgUpperRadical, frmTovimel3::Line1,
+     frmTovimel3::imgLowerRadical},
+    {frmTovimel3::fraKey, 6, 2, frmTovimel3::Image1, frmTovimel3::Line2, frmTovimel3::Image5},
+};
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::string SignWord(std::string_view sign) {
+  sign = TrimBlanks(sign);
+  if (sign == "+") return "plus";
+  if (sign == "-") return "minus";
+  return "";
+}
+
+// A caption without its access-key marks: "E&xit" reads "Exit".
+std::string Caption(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    out += text[i];
+  }
+  return out;
+}
+
+bool Showing(const Form& form, const Control& c) {
+  if (!form.window().props.visible) return false;
+  for (const Control* at = &c;; at = &form.control({at->container})) {
+    if (!at->props.visible) return false;
+    if (at->container.empty()) return true;
+  }
+}
+
+// One row of the fraction: whole part, sign, coefficient, root, radicand, as far as they show.
+struct Term {
+  std::string text;
+  bool sum = false;  // a shown sign joins two terms
+};
+
+Term ReadRow(const Form& form, int number, int plus, ControlId root) {
+  using frmTovimel3::lblAdd;
+  using frmTovimel3::lblProb;
+  Term term;
+  const auto add = [&](std::string_view word) {
+    if (word.empty()) return;
+    if (!term.text.empty()) term.text += ' ';
+    term.text += word;
+  };
+  if (form(lblProb[number]).visible) add(TrimBlanks(form(lblProb[number]).text));
+  if (form(lblAdd[plus]).visible) {
+    const std::string word = SignWord(form(lblAdd[plus]).text);
+    term.sum = !word.empty();
+    add(word);
+  }
+  if (form(lblProb[number + 1]).visible) add(TrimBlanks(form(lblProb[number + 1]).text));
+  if (form(root).visible) add("root");
+  if (form(lblProb[number + 2]).visible) add(TrimBlanks(form(lblProb[number + 2]).text));
+  return term;
+}
+
+}  // namespace
+
+bool Exposed(const Form& form, const Control& c) {
+  using namespace frmTovimel3;
+  if (c.kind == Kind::Timer || c.kind == Kind::Shape) return false;
+  if (c.kind == Kind::Label && NamesAnother(form, c)) return false;
+  if (c.name == lblProb.name) return false;
+  if (c.name == lblAdd.name) return c.index == 4;
+  for (const FractionView& v : kFractions) {
+    for (const ControlName part : {v.upper_root, v.bar, v.lower_root}) {
+      if (c.name == part.name) return false;
+    }
+  }
+  return true;
+}
+
+std::string ReadFraction(const Form& form, ControlId frame) {
+  for (const FractionView& v : kFractions) {
+    if (v.frame.name != frame.name) continue;
+    const Term upper = ReadRow(form, v.first_number, v.first_plus, v.upper_root);
+    if (!form(v.bar).visible) return upper.text;
+    const Term lower = ReadRow(form, v.first_number + 3, v.first_plus + 1, v.lower_root);
+    std::string out = upper.sum ? "the quantity " + upper.text + "," : upper.text;
+    out += " over ";
+    out += lower.sum ? "the quantity " + lower.text : lower.text;
+    return out;
+  }
+  return "";
+}
+
+Spoken Speak(const Form& form, const Control& c) {
+  if (!Exposed(form, c) || !Showing(form, c)) return {};
+  const Row* row = FindRow(form, c);
+  Spoken out;
+  if (row && !row->name.empty()) {
+    out.name = row->name;
+  } else if (row && !row->named_by.name.empty()) {
+    out.name = Caption(form.control(row->named_by).props.text);
+  } else {
+    out.name = Caption(c.props.text);
+  }
+  switch (row ? row->tells : Tells::Nothing) {
+    case Tells::Nothing:
+      break;
+    case Tells::Text:
+      out.description = TrimBlanks(c.props.text);
+      break;
+    case Tells::Fraction:
+      out.description = ReadFraction(form, c.id());
+      break;
+    case Tells::Mark:
+      if (c.props.back == kRightBox) out.description = "right";
+      if (c.props.back == kWrongBox) out.description = "wrong";
+      break;
+    case Tells::Sign:
+      out.description = SignWord(c.props.text);
+      break;
+  }
+  return out;
+}
+
+std::optional<ControlId> EnterPresses(const Control& focused) {
+  if (focused.name == frmTovimel3::txtAnswer.name) return ControlId(frmTovimel3::cmdSubmit);
+  return std::nullopt;
+}
+
+std::optional<ControlId> EscapePresses(const Form& form) {
+  if (form.name() == "frmSignIn") return ControlId(frmSignIn::cmdExit);
+  return std::nullopt;
+}
+
+std::optional<ControlId> PictureSelects(const Form& form, const Control& picture, int y) {
+  using namespace frmTovimel3;
+  // Each picture and the first of its forms; the pictures of forms 7 to 14 serve a pair.
+  const struct {
+    ControlName image;
+    int form;
+    int count;
+  } kPictures[] = {{Image7, 0, 1},  {Image8, 1, 1},  {Image9, 2, 1},  {Image10, 3, 1},
+                   {Image11, 4, 1}, {Image12, 5, 1}, {Image13, 6, 1}, {Image6, 7, 2},
+                   {Image14, 9, 2}, {Image4, 11, 2}, {Image15, 13, 2}};
+  for (const auto& p : kPictures) {
+    if (p.image.name != picture.name) continue;
+    const int at = picture.props.top + y;
+    int best = p.form;
+    for (int i = p.form; i < p.form + p.count; ++i) {
+      const auto centre = [&](int k) {
+        const Props& o = form(optAnswerForm[k]);
+        return std::abs(o.top + o.height / 2 - at);
+      };
+      if (centre(i) < centre(best)) best = i;
+    }
+    return optAnswerForm[best];
+  }
+  return std::nullopt;
+}
+
+}  // namespace tovimel

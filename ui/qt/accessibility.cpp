@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFocusEvent>
+#include <QFocusFrame>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWidget>
+#include <algorithm>
+
+#include "ui/controls.h"
+#include "ui/qt/binding.h"
+#include "ui/qt/look.h"
+#include "ui/qt/widgets.h"
+
+namespace tovimel {
+namespace {
+
+constexpr const char* kIgnored = "tovimelIgnored";  // read as part of a neighbour, or decoration
+constexpr const char* kDialog = "tovimelDialog";
+
+// The children assistive technology meets: shown ones that speak for themselves.
+QList<QWidget*> ShownChildren(const QWidget* parent) {
+  QList<QWidget*> out;
+  if (parent->isWindow() && parent->isHidden()) return out;
+  for (QObject* o : parent->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->isWindow() || !w->isVisibleTo(parent) || qobject_cast<QFocusFrame*>(w) ||
+        w->property(kIgnored).toBool()) {
+      continue;
+    }
+    out.append(w);
+  }
+  return out;
+}
+
+// The binding's own widgets: they say what the mirror set, and nothing else.
+class ControlInterface final : public QAccessibleWidget {
+ public:
+  ControlInterface(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+  QAccessible::Role role() const override {
+    if (widget()->isWindow() && widget()->property(kDialog).toBool()) return QAccessible::Dialog;
+    return QAccessibleWidget::role();
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return widget()->accessibleName();
+    if (t == QAccessible::Description) return widget()->accessibleDescription();
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return static_cast<int>(ShownChildren(widget()).size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> shown = ShownChildren(widget());
+    if (index < 0 || index >= shown.size()) return nullptr;
+    return QAccessible::queryAccessibleInterface(shown[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (!child) return -1;
+    return static_cast<int>(
+        ShownChildren(widget()).indexOf(qobject_cast<QWidget*>(child->object())));
+  }
+};
+
+QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
+  static const QHash<QString, QAccessible::Role> roles = {
+      {QString::fromLatin1(LabelWidget::staticMetaObject.className()), QAccessible::StaticText},
+      {QString::fromLatin1(FrameWidget::staticMetaObject.className()), QAccessible::Grouping},
+      {QString::fromLatin1(PictureWidget::staticMetaObject.className()), QAccessible::Graphic},
+      {QString::fromLatin1(LineWidget::staticMetaObject.className()), QAccessible::Separator},
+      {QString::fromLatin1(OutlineWidget::staticMetaObject.className()), QAccessible::Separator},
+      {QString::fromLatin1(WindowWidget::staticMetaObject.className()), QAccessible::Window},
+  };
+  const auto it = roles.find(class_name);
+  auto* widget = qobject_cast<QWidget*>(object);
+  return it == roles.end() || !widget ? nullptr : new ControlInterface(widget, *it);
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&Factory);
+    return true;
+  }();
+  (void)installed;
+}
+
+AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog)
+    : form_(form) {
+  InstallAccessibleInterfaces();
+  for (const Control& c : form_.controls()) {
+    QWidget* w = c.kind == Kind::Timer ? nullptr : binding.widget(c.id());
+    if (w && !Exposed(form_, c)) w->setProperty(kIgnored, true);
+    widgets_.push_back(w);
+  }
+  binding.window()->setProperty(kDialog, dialog);
+  said_.resize(widgets_.size());
+  refresh();
+  observer_ = form_.observe([this](const Control&, Change what) {
+    if (what == Change::Props) refresh();
+  });
+}
+
+AccessibleMirror::~AccessibleMirror() {
+  form_.unobserve(observer_);
+}
+
+void AccessibleMirror::refresh() {
+  const auto& controls = form_.controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    QWidget* w = widgets_[i];
+    if (!w) continue;
+    Spoken now = Speak(form_, controls[i]);
+    if (now == said_[i]) continue;
+    if (now.name != said_[i].name) w->setAccessibleName(ToQString(now.name));
+    if (now.description != said_[i].description) {
+      w->setAccessibleDescription(ToQString(now.description));
+    }
+    said_[i] = std::move(now);
+  }
+}
+
+KeyboardAid::KeyboardAid(Form& form, WindowBinding& binding) : form_(form), binding_(binding) {
+  focus_frame_ = new QFocusFrame(binding.window());
+  for (const Control& c : form_.controls()) {
+    widgets_.push_back(c.kind == Kind::Timer ? nullptr : binding.widget(c.id()));
+    const bool picture = c.kind == Kind::Image && PictureSelects(form_, c, 0).has_value();
+    if (c.kind == Kind::TextBox || c.kind == Kind::ScrollBar || c.kind == Kind::Window || picture) {
+      binding.widget(c.id())->installEventFilter(this);
+    }
+  }
+  followSelection();
+  observer_ = form_.observe([this](const Control& c, Change what) {
+    if (what == Change::Props && c.kind == Kind::Option) followSelection();
+  });
+}
+
+KeyboardAid::~KeyboardAid() {
+  form_.unobserve(observer_);
+}
+
+const Control* KeyboardAid::controlOf(const QObject* widget) const {
+  const auto it = std::find(widgets_.begin(), widgets_.end(), widget);
+  return it == widgets_.end() ? nullptr
+                              : &form_.controls()[static_cast<std::size_t>(it - widgets_.begin())];
+}
+
+void KeyboardAid::followSelection() {
+  // Tab enters the group of answer forms at the selected one, as in any radio group.
+  for (const Control& c : form_.controls()) {
+    if (c.kind != Kind::Option) continue;
+    widgets_[static_cast<std::size_t>(&c - form_.controls().data())]->setFocusPolicy(
+        c.props.selected ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+bool KeyboardAid::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+      const Control* c = controlOf(watched);
+      std::optional<ControlId> target;
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) target = EnterPresses(*c);
+      if (key->key() == Qt::Key_Escape && c->kind == Kind::Window) target = EscapePresses(form_);
+      if (!target) return false;
+      binding_.press(*target);
+      return true;
+    }
+    case QEvent::FocusIn: {
+      const Control* c = controlOf(watched);
+      if (c->kind == Kind::ScrollBar) focus_frame_->setWidget(static_cast<QWidget*>(watched));
+      if (c->kind == Kind::TextBox &&
+          static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+        clicked_into_ = watched;
+      }
+      return false;
+    }
+    case QEvent::FocusOut:
+      if (controlOf(watched)->kind == Kind::ScrollBar) focus_frame_->setWidget(nullptr);
+      return false;
+    case QEvent::MouseButtonPress:
+      // The click that focused a box would put the caret where it landed: typing would append
+      // to the text its focus selected. Keep the whole text selected, as by keyboard.
+      if (watched == clicked_into_) {
+        static_cast<QLineEdit*>(watched)->selectAll();
+        return true;
+      }
+      return false;
+    case QEvent::MouseMove:
+      return watched == clicked_into_;
+    case QEvent::MouseButtonRelease: {
+      if (watched == clicked_into_) {
+        clicked_into_ = nullptr;
+        return true;
+      }
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const Control* c = controlOf(watched);
+      if (c->kind != Kind::Image || mouse->button() != Qt::LeftButton ||
+          !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
+        return false;
+      }
+      const auto y = static_cast<int>(mouse->position().y() * kTwipsPerPixel);
+      if (const auto option = PictureSelects(form_, *c, y)) binding_.press(*option);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace tovimel

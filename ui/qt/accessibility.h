@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// What assistive technology reads of a bound window, and what the keyboard and mouse do beyond
+// Qt's own moves, both as ui/accessibility.h has them.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+#include "ui/accessibility.h"
+#include "ui/form.h"
+
+class QFocusFrame;
+class QWidget;
+
+namespace tovimel {
+
+class WindowBinding;
+
+// Gives the binding's own widgets their interfaces; to be called before any of them exists.
+void InstallAccessibleInterfaces();
+
+// Mirrors every control's name and description onto its widget after each change of the model,
+// and gives the binding's own widgets accessible interfaces (labels as text, frames as named
+// groups, pictures as graphics, the sign-in window as a dialog) that say only that: a label never
+// falls back to its caption, and a container lists only its shown, exposed children.
+class AccessibleMirror {
+ public:
+  AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog);
+  ~AccessibleMirror();
+  AccessibleMirror(const AccessibleMirror&) = delete;
+  AccessibleMirror& operator=(const AccessibleMirror&) = delete;
+
+  void refresh();
+
+ private:
+  Form& form_;
+  std::vector<QWidget*> widgets_;  // by control, nullptr for timers
+  std::vector<Spoken> said_;
+  int observer_ = -1;
+};
+
+// Enter in an answer box presses "&Submit", Escape presses the sign-in's "Exit", a click on an
+// answer form's picture selects the form, a box focused by the mouse keeps its whole text
+// selected, only the selected answer form is a Tab stop, and the scroll bar shows its focus.
+class KeyboardAid final : public QObject {
+  Q_OBJECT
+ public:
+  KeyboardAid(Form& form, WindowBinding& binding);
+  ~KeyboardAid() override;
+  KeyboardAid(const KeyboardAid&) = delete;
+  KeyboardAid& operator=(const KeyboardAid&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void followSelection();
+  const Control* controlOf(const QObject* widget) const;
+
+  Form& form_;
+  WindowBinding& binding_;
+  std::vector<QWidget*> widgets_;  // by control, nullptr for timers
+  QFocusFrame* focus_frame_ = nullptr;
+  QPointer<QObject> clicked_into_;  // a box the mouse just focused, until the button is released
+  int observer_ = -1;
+};
+
+}  // namespace tovimel
