@@ -169,6 +169,18 @@ void optAnswerForm_Click(MainWindow& w, int index) {
   pickAnswerSlot(w);
 }
 
+void RestoreHiddenBoxes(MainWindow& w) {
+  for (int i = 0; i < kForms; ++i) {
+    if (!w.form(optAnswerForm[i]).selected) continue;
+    const Row& row = kRows[static_cast<std::size_t>(i)];
+    for (int k = 0; k < txtAnswer.count; ++k) {
+      const BoxRule& rule = row.boxes[static_cast<std::size_t>(k)];
+      if (rule.how == Box::Hidden) w.form.setText(txtAnswer[k], rule.text);
+    }
+    return;
+  }
+}
+
 void ShowHideEntry(MainWindow& w, int show) {
   const bool visible = show != 0;
   for (int i = 7; i <= 14; ++i) w.form.setVisible(optAnswerForm[i], visible);

@@ -9,6 +9,9 @@ struct MainWindow;
 void optAnswerForm_Click(MainWindow& w, int index);
 // Offers (show != 0) or withdraws (show == 0) the forms 7 to 14.
 void ShowHideEntry(MainWindow& w, int show);
+// Puts the neutral values back into the boxes the selected form hides, as selecting the form
+// does; for a new problem that keeps the student's form.
+void RestoreHiddenBoxes(MainWindow& w);
 // An answer box received the focus: select its whole text.
 void txtAnswer_GotFocus(MainWindow& w, int index);
 

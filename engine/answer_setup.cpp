@@ -45,7 +45,13 @@ void SetupAnswers(MainWindow& w) {
       const double k2 = KeyValue(w, 7);
       const double k3 = KeyValue(w, 8);
       const double k5 = KeyValue(w, 10);
-      if (k1 == 0 && k4 == 0 && (k2 == 1 || k3 == 1 || k5 == 1)) FocusForm(w, level->answer_form);
+      if (k1 == 0 && k4 == 0 && (k2 == 1 || k3 == 1 || k5 == 1)) {
+        FocusForm(w, level->answer_form);
+      } else {
+        // The student's form stays; its hidden boxes, emptied for the new problem, get their
+        // neutral values back.
+        RestoreHiddenBoxes(w);
+      }
       break;
     }
     case NewProblemForm::SelectAndFocusWholePart:

@@ -129,6 +129,7 @@ void cmdNew_Click(MainWindow& w) {
     RationaliseAndCancel(w, key);
   }
   for (int i = 1; i <= 6; ++i) f.setText(lblProb[5 + i], NumberText(key[i]));
+  w.rows.arrange(f);
 
   f.setEnabled(cmdSubmit, true);
   SetupAnswers(w);

@@ -88,7 +88,9 @@ inline constexpr std::array kLevels{
           .draws = {{{2, {k13, k13, k13}}, {3, {k13, k13, k13}}, {5, {k12, k12, k12}},
                      {6, {k12, k12, k12}}}},
           .key = RationaliseAndCancel,
-          .numbers = {false, true, true, false, true, true}, .plus0 = K, .plus1 = K,
+          // The original design kept both "+" signs as the level before left them: level 5's
+          // then stood before a level-4 denominator.
+          .numbers = {false, true, true, false, true, true}, .plus0 = H, .plus1 = H,
           .bar = true, .upper_root = true, .lower_root = true, .lower_root_first = false,
           .answer_form = 0, .new_problem = SelectIfKeyHasAOne, .retry_form = 0,
           .whole_forms = false},

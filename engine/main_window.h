@@ -9,6 +9,7 @@
 #include "engine/random.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/rows.h"
 
 namespace tovimel {
 
@@ -18,6 +19,8 @@ struct MainWindow {
 
   Form form;
   RandomSource& random;
+  // Places the problem's and the key's rows around the numbers they show.
+  RowArranger rows{form};
 
   // Tables are indexed from 1, as the problem template numbers its positions; slot 0 is unused.
   std::array<std::int32_t, 4> Primes{};

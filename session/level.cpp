@@ -36,6 +36,7 @@ void vsbLevel_Change(MainWindow& w) {
     f.setVisible(imgUpperRadical, level->upper_root);
     f.setVisible(imgLowerRadical, level->lower_root);
   }
+  w.rows.arrange(f);
   optAnswerForm_Click(w, level->answer_form);
   f.setText(lblLevelShow, std::string(level->name));
   ShowHideEntry(w, level->whole_forms ? 1 : 0);

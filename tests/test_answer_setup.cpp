@@ -36,6 +36,14 @@ std::vector<Props> AreaAfterClick(int level, int before, int form) {
   return Area(t.f);
 }
 
+// Hidden boxes always hold the neutral value of their part: 0 for the whole part, 1 otherwise.
+bool HiddenBoxesAreNeutral(const Form& f) {
+  for (int k = 0; k < 4; ++k) {
+    if (!f(txtAnswer[k]).visible && f(txtAnswer[k]).text != (k == 0 ? "0" : "1")) return false;
+  }
+  return true;
+}
+
 TEST(AnswerSetup, EveryProblemOfLevels1235SelectsTheLevelsForm) {
   const int level_form[] = {-1, 3, 3, 0, -1, 7};
   const int first_box[] = {-1, 1, 1, 1, -1, 0};
@@ -51,6 +59,7 @@ TEST(AnswerSetup, EveryProblemOfLevels1235SelectsTheLevelsForm) {
       t.make(drawn);
       ASSERT_EQ(t.selectedForm(), level_form[level]);
       ASSERT_EQ(t.focusedBox(), first_box[level]);
+      ASSERT_TRUE(HiddenBoxesAreNeutral(t.f));
       ASSERT_EQ(t.f(txtAnswer[first_box[level]]).sel_start, 0);
       ASSERT_EQ(t.f(txtAnswer[first_box[level]]).sel_length, 0);
     }
@@ -114,7 +123,11 @@ TEST(AnswerSetup, Level4ReadsTheKeyShape) {
         EXPECT_EQ(t.focusedBox(), 1);
       } else {
         EXPECT_EQ(t.selectedForm(), before);
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(t.f(txtAnswer[k]).text, "77") << k;
+        // The typed boxes keep their text; the hidden ones get their neutral values back.
+        for (int k = 0; k < 4; ++k) {
+          const char* neutral = k == 0 ? "0" : "1";
+          EXPECT_EQ(t.f(txtAnswer[k]).text, t.f(txtAnswer[k]).visible ? "77" : neutral) << k;
+        }
         const int first = before == 1 || before == 5 ? 2 : 1;
         EXPECT_EQ(t.focusedBox(), first);
         EXPECT_EQ(t.f(txtAnswer[first]).sel_length, 2);  // the box's focus handler ran
@@ -186,6 +199,7 @@ TEST(AnswerSetup, EveryProblemOfLevel4) {
     reselected += has_one ? 1 : 0;
     ASSERT_EQ(t.selectedForm(), has_one ? 0 : before) << n;
     ASSERT_EQ(t.focusedBox(), t.selectedForm() == 1 || t.selectedForm() == 5 ? 2 : 1) << n;
+    ASSERT_TRUE(HiddenBoxesAreNeutral(t.f)) << n;
   }
   EXPECT_GT(reselected, 0);
   EXPECT_LT(reselected, n);

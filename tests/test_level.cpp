@@ -73,23 +73,28 @@ TEST(LevelChange, EachLevelShowsItsShapeFormAndName) {
   }
 }
 
-TEST(LevelChange, KeptCellsKeepWhatTheLevelBeforeLeft) {
-  struct Case {
-    std::array<int, 3> path;
-    bool add1;
-  };
-  const Case cases[] = {{{1, 5, 4}, true},
-                        {{1, 3, 4}, false},
-                        {{5, 4, 4}, true},
-                        {{5, 1, 4}, false},
-                        {{5, 2, 4}, false}};
-  for (const Case& c : cases) {
+// Below level 5 the denominator has no whole part, so no "+" stands before its root, whichever
+// level the student comes from; the numerator never shows one.
+TEST(LevelChange, OnlyLevelFiveShowsAPlusInTheDenominator) {
+  const std::vector<std::vector<int>> paths = {{5, 4}, {1, 5, 4}, {5, 1},    {5, 2},   {5, 3},
+                                               {3, 4}, {4, 5},    {5, 4, 5}, {5, 4, 4}};
+  for (const auto& path : paths) {
     ReadyProgram p;
-    for (int level : c.path) p.main().setValue(vsbLevel, level);
-    EXPECT_EQ(p.main()(lblAdd[1]).visible, c.add1)
-        << c.path[0] << "->" << c.path[1] << "->" << c.path[2];
-    EXPECT_FALSE(p.main()(lblAdd[0]).visible);
+    std::string trace;
+    for (int level : path) {
+      p.main().setValue(vsbLevel, level);
+      trace += std::to_string(level) + " ";
+    }
+    EXPECT_EQ(p.main()(lblAdd[1]).visible, path.back() == 5) << trace;
+    EXPECT_FALSE(p.main()(lblAdd[0]).visible) << trace;
   }
+  // Straight from the design, where both signs stand.
+  testing::ScriptedRandom random;
+  MainWindow w(random);
+  w.form.setValue(vsbLevel, 4);
+  vsbLevel_Change(w);
+  EXPECT_FALSE(w.form(lblAdd[0]).visible);
+  EXPECT_FALSE(w.form(lblAdd[1]).visible);
 }
 
 // Level 5 turns the lower root sign on before it turns the upper one off; every other level
@@ -118,16 +123,6 @@ TEST(LevelChange, TheRootSignsChangeInTheirLevelsOrder) {
     p.main().setValue(vsbLevel, c.to);
     EXPECT_EQ(order, c.order) << c.from << " -> " << c.to;
   }
-}
-
-TEST(LevelChange, LevelFourLeavesTheDesignPlusSignsAlone) {
-  testing::ScriptedRandom random;
-  MainWindow w(random);
-  w.form.setValue(vsbLevel, 4);
-  vsbLevel_Change(w);
-  EXPECT_TRUE(w.form(lblAdd[0]).visible);
-  EXPECT_TRUE(w.form(lblAdd[1]).visible);
-  EXPECT_FALSE(w.form(lblProb[0]).visible);
 }
 
 TEST(LevelChange, ValuesOutsideTheRangeOnlyWriteTheNumber) {

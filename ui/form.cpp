@@ -246,4 +246,13 @@ void Form::setMeasure(Measure measure) {
   measure_ = std::move(measure);
 }
 
+void Form::setInkMeasure(InkMeasure measure) {
+  ink_ = std::move(measure);
+}
+
+std::optional<InkBox> Form::ink(const Control& c) const {
+  if (!ink_) return std::nullopt;
+  return ink_(c);
+}
+
 }  // namespace tovimel

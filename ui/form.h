@@ -90,11 +90,20 @@ struct Control {
 
 enum class Change { Props, Focus };
 
+// Where a control's text or picture puts ink, in twips from the control's top-left corner.
+struct InkBox {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const InkBox&) const = default;
+};
+
 class Form {
  public:
   using Observer = std::function<void(const Control&, Change)>;
   // Returns the (width, height) an auto-size label takes for its caption.
   using Measure = std::function<std::pair<int, int>(const Control&)>;
+  // Where the toolkit puts a control's ink when it stands with the given props; nullopt where
+  // it draws nothing.
+  using InkMeasure = std::function<std::optional<InkBox>(const Control&)>;
 
   // The first control must be the window itself (Kind::Window).
   explicit Form(std::vector<Control> controls);
@@ -155,6 +164,10 @@ class Form {
   int observe(Observer observer);
   void unobserve(int id);
   void setMeasure(Measure measure);
+  void setInkMeasure(InkMeasure measure);
+  // The ink of `c` (a control of this form, or a copy with other props); nullopt where nothing
+  // is drawn, and always without a toolkit to measure it.
+  std::optional<InkBox> ink(const Control& c) const;
 
  private:
   int find(ControlId id) const;
@@ -174,6 +187,7 @@ class Form {
   int next_observer_ = 0;
   int focused_ = -1;
   Measure measure_;
+  InkMeasure ink_;
 };
 
 }  // namespace tovimel

@@ -34,4 +34,16 @@ inline QString PdfText(const QString& path) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// Every word on the page with its box, as pdftotext's HTML: <word xMin=".." yMin=".." xMax=".."
+// yMax="..">text</word>, in points from the page's top-left corner; empty when pdftotext is
+// missing.
+inline QString PdfWords(const QString& path) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (tool.isEmpty()) return {};
+  QProcess p;
+  p.start(tool, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 }  // namespace tovimel::testing

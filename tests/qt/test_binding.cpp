@@ -16,6 +16,7 @@
 #include "ui/controls.h"
 #include "ui/layouts.h"
 #include "ui/qt/binding.h"
+#include "ui/qt/placement.h"
 #include "ui/qt/ticker.h"
 
 namespace tovimel {
@@ -291,6 +292,31 @@ TEST(Binding, AutoSizeLabelsTakeTheirTextsMeasuredSize) {
   EXPECT_EQ(b.widget(lblProb[1])->geometry(), PxRect(f(lblProb[1])));
   f.setText(lblProb[1], "1");
   EXPECT_LT(f(lblProb[1]).width, narrow + 1);
+}
+
+// Centred where a window fits the screen's free area; where it does not, its top-left corner,
+// with the title bar, stays on the screen (640 x 480, or 1024 x 768 at a scale factor of 2).
+TEST(Binding, WindowsArePlacedOnTheAvailableScreenArea) {
+  const QSize practice(645, 513), sign_in(321, 323);
+  const struct {
+    QSize window;
+    QRect area;
+    QPoint at;
+  } rows[] = {
+      {practice, {0, 0, 1280, 800}, {317, 143}},   {sign_in, {0, 0, 1280, 800}, {479, 238}},
+      {practice, {0, 0, 640, 480}, {0, 0}},        {sign_in, {0, 0, 640, 480}, {159, 78}},
+      {practice, {0, 0, 512, 384}, {0, 0}},        {practice, {0, 32, 1024, 400}, {189, 32}},
+      {practice, {100, 50, 600, 900}, {100, 243}}, {practice, {-640, 0, 640, 480}, {-640, 0}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(PlaceOnScreen(row.window, row.area), row.at)
+        << row.area.width() << "x" << row.area.height();
+  }
+  Form f(MainWindowLayout(kLevelCount));
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  b.show();
+  EXPECT_EQ(b.window()->pos(),
+            PlaceOnScreen(b.window()->size(), b.window()->screen()->availableGeometry()));
 }
 
 TEST(Binding, LinesFollowTheirEndPointsToTheHalfTwip) {

@@ -20,8 +20,11 @@
 #include <variant>
 
 #include "ui/qt/accessibility.h"
+#include "ui/qt/colours.h"
+#include "ui/qt/ink.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/placement.h"
 #include "ui/qt/ticker.h"
 #include "ui/qt/widgets.h"
 
@@ -70,17 +73,6 @@ Qt::Alignment LabelAlignment(Align a) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-std::pair<QPalette::ColorRole, QPalette::ColorRole> ColourRoles(Kind kind) {
-  switch (kind) {
-    case Kind::TextBox:
-      return {QPalette::Base, QPalette::Text};
-    case Kind::Button:
-      return {QPalette::Button, QPalette::ButtonText};
-    default:
-      return {QPalette::Window, QPalette::WindowText};
-  }
-}
-
 // (start, length) of a line edit's selection, or (cursor, 0) when nothing is selected.
 std::pair<int, int> WidgetSelection(const QLineEdit& edit) {
   if (edit.hasSelectedText()) {
@@ -102,6 +94,8 @@ WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(fram
     return std::pair<int, int>(static_cast<int>(w * kTwipsPerPixel),
                                static_cast<int>(h * kTwipsPerPixel));
   });
+  form_.setInkMeasure(
+      [this](const Control& c) { return MeasureInk(c, window_->devicePixelRatioF()); });
   observer_ = form_.observe([this](const Control& c, Change what) { onModel(c, what); });
   accessible_ = std::make_unique<AccessibleMirror>(form_, *this, frame_ == Frame::Borderless);
   keyboard_ = std::make_unique<KeyboardAid>(form_, *this);
@@ -112,6 +106,7 @@ WindowBinding::~WindowBinding() {
   accessible_.reset();
   form_.unobserve(observer_);
   form_.setMeasure({});
+  form_.setInkMeasure({});
   ++applying_;  // widgets going away must not reach the model
   window_.reset();
 }
@@ -387,26 +382,7 @@ void WindowBinding::applyContent(QScrollBar& w, const Control& c, const Changes&
 }
 
 void WindowBinding::applyColours(const Control& c, QWidget& widget) {
-  const auto [back_role, fore_role] = ColourRoles(c.kind);
-  // Only what the model sets; every other colour comes from the parent, so a label with no
-  // background of its own lets the window or picture behind it show.
-  QPalette palette;
-  if (c.props.back) {
-    palette.setColor(back_role, ToQColor(*c.props.back));
-  } else if (c.kind == Kind::Frame) {
-    // Frames are opaque in the system colour, even on a window turned white: the key frame
-    // must hide the strip it overlaps.
-    palette.setColor(back_role, QApplication::palette().color(back_role));
-  }
-  if (c.props.fore) palette.setColor(fore_role, ToQColor(*c.props.fore));
-  // Texts keep their colour while only the window is disabled (behind the sign-in, the strip
-  // fills in legibly); a label disabled itself turns grey.
-  if ((c.kind == Kind::Label || c.kind == Kind::Frame) && c.props.enabled) {
-    palette.setColor(QPalette::Disabled, fore_role,
-                     c.props.fore ? ToQColor(*c.props.fore)
-                                  : QApplication::palette().color(QPalette::Active, fore_role));
-  }
-  widget.setPalette(palette);
+  widget.setPalette(PaletteFor(form_, c));
   if (c.kind == Kind::Label) widget.setAutoFillBackground(c.props.back.has_value());
   if (c.kind == Kind::Frame) widget.setAutoFillBackground(true);
 }
@@ -430,8 +406,7 @@ void WindowBinding::show() {
     placed_ = true;
     QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
     if (screen) {
-      const QRect area = screen->availableGeometry();
-      window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+      window_->move(PlaceOnScreen(window_->size(), screen->availableGeometry()));
     }
   }
   window_->show();

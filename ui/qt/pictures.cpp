@@ -27,23 +27,31 @@ const QColor kGround(192, 192, 192);
 // Pixel snapping. Horizontal strokes land on whole device pixels so they stay sharp at every
 // device pixel ratio; slanted strokes are antialiased anyway.
 
-double SnapY(const QPainter& painter, double y) {
-  const QTransform t = painter.deviceTransform();
+double SnapY(const QTransform& t, double y) {
   if (t.type() > QTransform::TxScale || t.m22() == 0) return y;
   return (std::round(t.m22() * y + t.dy()) - t.dy()) / t.m22();
 }
 
-double SnapX(const QPainter& painter, double x) {
-  const QTransform t = painter.deviceTransform();
+double SnapX(const QTransform& t, double x) {
   if (t.type() > QTransform::TxScale || t.m11() == 0) return x;
   return (std::round(t.m11() * x + t.dx()) - t.dx()) / t.m11();
 }
 
 // Thickness rounded to whole device pixels, never below one.
-double SnapThickness(const QPainter& painter, double thickness) {
-  const double scale = std::abs(painter.deviceTransform().m22());
+double SnapThickness(const QTransform& t, double thickness) {
+  const double scale = std::abs(t.m22());
   if (scale == 0) return thickness;
   return std::max(1.0, std::round(thickness * scale)) / scale;
+}
+
+double SnapY(const QPainter& painter, double y) {
+  return SnapY(painter.deviceTransform(), y);
+}
+double SnapX(const QPainter& painter, double x) {
+  return SnapX(painter.deviceTransform(), x);
+}
+double SnapThickness(const QPainter& painter, double thickness) {
+  return SnapThickness(painter.deviceTransform(), thickness);
 }
 
 QPointF Normal(QPointF direction) {
@@ -73,55 +81,23 @@ double ScaledWidth(double w, QPointF d, double sx, double sy) {
   return w * sx * sy / std::hypot(dx * sx, dy * sy);
 }
 
-// The shape as one filled outline, so the joints are sharp and no stroke overlaps another.
-// Stretching the box scales the strokes with it, but never thinner than min_stroke, so the sign
-// stays visible in the small boxes of the layouts. No ground is painted: the radicand's label
-// stands inside the box, and a grey ground would show round it on the window's own face.
-void PaintRadical(QPainter& painter, const QRectF& rect, double min_stroke) {
-  if (rect.width() <= 0 || rect.height() <= 0) return;
-  const double sx = rect.width() / kRadicalWidth;
-  const double sy = rect.height() / kRadicalHeight;
-  const auto at = [&](double x, double y) {
-    return QPointF(rect.left() + x * sx, rect.top() + y * sy);
-  };
+// Stretching the box scales the strokes with it, but never thinner than this, so the sign stays
+// visible in the small boxes of the layouts.
+constexpr double kRadicalMinStroke = 1.5;
 
-  const QPointF tick_start = at(0, 80);
-  const QPointF bottom = at(36, 114);
-  const QPointF top_design = at(60, 16);
-  const QPointF tick_dir = bottom - tick_start;
-  const QPointF long_dir = top_design - bottom;
-
-  const double tick_width = std::max(ScaledWidth(6, tick_dir, sx, sy), min_stroke * 1.3);
-  const double stroke_width = std::max(ScaledWidth(4, long_dir, sx, sy), min_stroke);
-  const double overline_width = SnapThickness(painter, std::max(4 * sy, min_stroke));
-  const double overline_top = SnapY(painter, top_design.y());
-  const double overline_bottom = overline_top + overline_width;
-  const double overline_right = SnapX(painter, rect.left() + 237 * sx);
-
-  // The inner side of the V faces up and right for the tick, left for the long stroke.
-  const QPointF tick_n = Normal(tick_dir) * (tick_width / 2);
-  const QPointF long_n = Normal(long_dir) * (stroke_width / 2);
-  const QPointF tick_inner = tick_start + tick_n, tick_outer = tick_start - tick_n;
-  const QPointF long_inner = bottom + long_n, long_outer = bottom - long_n;
-  const QPointF horizontal(1, 0), vertical(0, 1);
-
-  QPolygonF outline;
-  outline << Meet(tick_inner, tick_dir, QPointF(rect.left(), 0), vertical)
-          << Meet(tick_inner, tick_dir, long_inner, long_dir)
-          << Meet(long_inner, long_dir, QPointF(0, overline_top), horizontal)
-          << QPointF(overline_right, overline_top) << QPointF(overline_right, overline_bottom)
-          << Meet(long_outer, long_dir, QPointF(0, overline_bottom), horizontal)
-          << Meet(long_outer, long_dir, tick_outer, tick_dir)
-          << Meet(tick_outer, tick_dir, QPointF(rect.left(), 0), vertical);
-
+// No ground is painted: the radicand's label stands inside the box, and a grey ground would show
+// round it on the window's own face. The sign is drawn in the text colour it stands among.
+void PaintRadical(QPainter& painter, const QRectF& rect, const QColor& ink) {
+  const RadicalShape shape = RadicalOutline(rect, painter.deviceTransform());
+  if (shape.outline.isEmpty()) return;
   painter.save();
   // The outer point of the V may reach past the box when the strokes are held at their
   // minimum; the box is the limit.
   painter.setClipRect(rect, Qt::IntersectClip);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kInk);
-  painter.drawPolygon(outline);
+  painter.setBrush(ink);
+  painter.drawPolygon(shape.outline);
   painter.restore();
 }
 
@@ -427,9 +403,54 @@ QPixmap IconPixmap(int size) {
 
 }  // namespace
 
-void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rect) {
+// The sign as one filled outline, so the joints are sharp and no stroke overlaps another.
+RadicalShape RadicalOutline(const QRectF& rect, const QTransform& device) {
+  if (rect.width() <= 0 || rect.height() <= 0) return {};
+  const double sx = rect.width() / kRadicalWidth;
+  const double sy = rect.height() / kRadicalHeight;
+  const auto at = [&](double x, double y) {
+    return QPointF(rect.left() + x * sx, rect.top() + y * sy);
+  };
+
+  const QPointF tick_start = at(0, 80);
+  const QPointF bottom = at(36, 114);
+  const QPointF top_design = at(60, 16);
+  const QPointF tick_dir = bottom - tick_start;
+  const QPointF long_dir = top_design - bottom;
+
+  const double min_stroke = kRadicalMinStroke;
+  const double tick_width = std::max(ScaledWidth(6, tick_dir, sx, sy), min_stroke * 1.3);
+  const double stroke_width = std::max(ScaledWidth(4, long_dir, sx, sy), min_stroke);
+  const double overline_width = SnapThickness(device, std::max(4 * sy, min_stroke));
+  const double overline_top = SnapY(device, top_design.y());
+  const double overline_bottom = overline_top + overline_width;
+  const double overline_right = SnapX(device, rect.left() + 237 * sx);
+
+  // The inner side of the V faces up and right for the tick, left for the long stroke.
+  const QPointF tick_n = Normal(tick_dir) * (tick_width / 2);
+  const QPointF long_n = Normal(long_dir) * (stroke_width / 2);
+  const QPointF tick_inner = tick_start + tick_n, tick_outer = tick_start - tick_n;
+  const QPointF long_inner = bottom + long_n, long_outer = bottom - long_n;
+  const QPointF horizontal(1, 0), vertical(0, 1);
+
+  RadicalShape shape;
+  const QPointF overline_start = Meet(long_inner, long_dir, QPointF(0, overline_top), horizontal);
+  shape.outline << Meet(tick_inner, tick_dir, QPointF(rect.left(), 0), vertical)
+                << Meet(tick_inner, tick_dir, long_inner, long_dir) << overline_start
+                << QPointF(overline_right, overline_top) << QPointF(overline_right, overline_bottom)
+                << Meet(long_outer, long_dir, QPointF(0, overline_bottom), horizontal)
+                << Meet(long_outer, long_dir, tick_outer, tick_dir)
+                << Meet(tick_outer, tick_dir, QPointF(rect.left(), 0), vertical);
+  shape.ink = shape.outline.boundingRect() & rect;
+  shape.overline =
+      QRectF(QPointF(overline_start.x(), overline_top), QPointF(overline_right, overline_bottom));
+  return shape;
+}
+
+void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rect,
+                  const QColor& ink) {
   if (picture == "radical") {
-    PaintRadical(painter, rect, 1.5);
+    PaintRadical(painter, rect, ink);
   } else if (const Formula* f = FindFormula(picture)) {
     PaintFormula(painter, *f, rect);
   }

@@ -3,18 +3,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/controls.h"
 #include "ui/qt/binding.h"
+#include "ui/qt/look.h"
 
 namespace tovimel {
 
@@ -35,24 +39,57 @@ std::string QtTime::todayText() {
   return ShortDateText(QDate::currentDate(), QLocale::system()).toStdString();
 }
 
-bool PrintWidget(QWidget& window, QPrinter& printer) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+QTransform PageTransform(const QSize& window, const QSizeF& page) {
   const double scale = std::min(page.width() / window.width(), page.height() / window.height());
-  painter.translate((page.width() - window.width() * scale) / 2,
-                    (page.height() - window.height() * scale) / 2);
-  painter.scale(scale, scale);
+  QTransform t;
+  t.translate((page.width() - window.width() * scale) / 2,
+              (page.height() - window.height() * scale) / 2);
+  t.scale(scale, scale);
+  return t;
+}
+
+void PaintWindowPage(QPainter& painter, QWidget& window) {
   // Qt renders a widget straight onto a printer through a screen-resolution bitmap; recorded
-  // into a picture first, text and lines stay vectors, sharp at the printer's resolution.
+  // into a picture first, text and lines stay vectors, sharp at the printer's resolution. The
+  // widgets draw themselves for a page when they see the picture (ui/qt/page.h).
   QPicture picture;
   window.render(&picture, QPoint(), QRegion(),
                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  painter.save();
   // A picture plays back scaled from its own resolution to the device's; undo that.
-  painter.scale(double(picture.logicalDpiX()) / printer.logicalDpiX(),
-                double(picture.logicalDpiY()) / printer.logicalDpiY());
+  painter.scale(double(picture.logicalDpiX()) / painter.device()->logicalDpiX(),
+                double(picture.logicalDpiY()) / painter.device()->logicalDpiY());
   painter.drawPicture(0, 0, picture);
+  painter.restore();
+}
+
+bool PrintWidget(QWidget& window, QPrinter& printer) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.setTransform(
+      PageTransform(window.size(), printer.pageRect(QPrinter::DevicePixel).size()));
+  PaintWindowPage(painter, window);
   return painter.end();
+}
+
+QString ProposedPdfFile(const QString& folder, const QString& student, const QDate& date) {
+  // Long enough for any name, short enough for any file system.
+  constexpr qsizetype kLongest = 120;
+  QString name = student.simplified().left(kLongest);
+  for (QChar& c : name) {
+    if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)) {
+      c = u'_';
+    }
+  }
+  QString base = QStringLiteral("Tovimel - ");
+  if (!name.isEmpty()) base += name + QStringLiteral(" - ");
+  base += date.toString(Qt::ISODate);
+  const QDir dir(folder);
+  QString file = dir.filePath(base + QStringLiteral(".pdf"));
+  for (int n = 2; QFileInfo::exists(file); ++n) {
+    file = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
+  }
+  return file;
 }
 
 bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window) {
@@ -60,7 +97,8 @@ bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-QtPrinter::QtPrinter(Ask ask) : ask_(std::move(ask)) {}
+QtPrinter::QtPrinter(Ask ask, QString documents)
+    : ask_(std::move(ask)), documents_(std::move(documents)) {}
 
 QtPrinter::QtPrinter(QString folder) : folder_(std::move(folder)) {}
 
@@ -77,7 +115,15 @@ void QtPrinter::printWindow(const Form& form) {
     return;
   }
   if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
-    // Nowhere to send the page unasked: a click must not silently do nothing.
+    // Nowhere to send the page unasked: a click must not silently do nothing. The file offered
+    // says whose page it is and replaces none.
+    QString folder = documents_.isEmpty()
+                         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                         : documents_;
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(
+        ProposedPdfFile(folder, ToQString(form(frmTovimel3::lblName).text), QDate::currentDate()));
     if (!ask_ || !ask_(printer, window)) return;
   }
   if (PrintWidget(*window, printer) && !printer.outputFileName().isEmpty()) {

@@ -4,12 +4,15 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QSize>
 #include <QString>
+#include <QTransform>
 #include <functional>
 #include <vector>
 
 #include "session/platform.h"
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -29,6 +32,16 @@ class QtTime final : public TimeSource {
 // Draws a window onto one page, scaled to fit and centred, as vectors. False if the printer
 // could not be opened.
 bool PrintWidget(QWidget& window, QPrinter& printer);
+// From the window's logical pixels to a page of `page` device pixels: scaled to fit, centred.
+QTransform PageTransform(const QSize& window, const QSizeF& page);
+// Paints the window with its visible controls through `painter` as it paints a page: text,
+// lines and shapes stay vectors, no control becomes a bitmap.
+void PaintWindowPage(QPainter& painter, QWidget& window);
+
+// A new PDF file in `folder` for a student's page: "Tovimel - Rivera, Ana - 2026-12-08.pdf",
+// the name without the characters a file name cannot hold, and " (2)", " (3)" .. added while
+// the name is taken.
+QString ProposedPdfFile(const QString& folder, const QString& student, const QDate& date);
 
 class QtPrinter final : public Printer {
  public:
@@ -38,8 +51,10 @@ class QtPrinter final : public Printer {
   // Opens the print dialog, whose PDF output lets a student at home keep the page.
   static bool AskWithDialog(QPrinter& printer, QWidget* window);
 
-  // Pages go to the default printer without a dialog; with no printer, `ask` decides.
-  explicit QtPrinter(Ask ask = AskWithDialog);
+  // Pages go to the default printer without a dialog. With no printer, `ask` decides where a
+  // page goes, offered a new PDF file named for the student in `documents` (empty: the user's
+  // documents folder).
+  explicit QtPrinter(Ask ask = AskWithDialog, QString documents = {});
   // Each page becomes a PDF file of its own in `folder`: page-1.pdf, page-2.pdf, ...
   explicit QtPrinter(QString folder);
 
@@ -52,6 +67,7 @@ class QtPrinter final : public Printer {
  private:
   const WindowBinding* window_ = nullptr;
   Ask ask_;
+  QString documents_;
   QString folder_;
   std::vector<QString> files_;
 };

@@ -10,6 +10,8 @@
 #include <QStyleOptionButton>
 #include <utility>
 
+#include "ui/qt/captions.h"
+#include "ui/qt/page.h"
 #include "ui/qt/pictures.h"
 
 namespace tovimel {
@@ -39,13 +41,45 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+void LabelWidget::paintEvent(QPaintEvent* event) {
+  // An auto-size label is as wide as its text.
+  if (!wordWrap()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  const bool page = OnPage(painter);
+  const Caption caption =
+      FitCaption(text(), font(), contentsRect(), alignment(), true, painter.device());
+  if (caption.as_designed && !page) {
+    painter.end();
+    QLabel::paintEvent(event);
+    return;
+  }
+  QStyleOption option;
+  option.initFrom(this);
+  if (frameShape() != QFrame::NoFrame) {
+    if (page) {
+      PaintSunkenPanel(painter, rect(), option.palette);
+    } else {
+      drawFrame(&painter);
+    }
+  }
+  painter.setPen(option.palette.color(foregroundRole()));
+  PaintCaption(painter, caption);
+}
+
 void ButtonWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);
   const QString caption = option.text;
   option.text.clear();
-  style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+  if (OnPage(painter)) {
+    PaintButtonFace(painter, option);
+  } else {
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+  }
   const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
   // Access keys stay underlined, as the captions promise Alt+letter.
   style()->drawItemText(&painter, box, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
@@ -85,7 +119,7 @@ PictureWidget::PictureWidget(std::string picture, QWidget* parent)
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  PaintPicture(painter, picture_, QRectF(rect()));
+  PaintPicture(painter, picture_, QRectF(rect()), palette().color(QPalette::WindowText));
 }
 
 LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {
@@ -105,7 +139,7 @@ void LineWidget::setLine(const QLineF& line) {
 void LineWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::black, kWidth, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(QPen(palette().color(QPalette::WindowText), kWidth, Qt::SolidLine, Qt::FlatCap));
   // Half a pixel moves an odd-width pen onto whole pixels, so level lines stay sharp.
   const QPointF offset = QPointF(0.5, 0.5) - QPointF(pos());
   painter.drawLine(line_.translated(offset));
@@ -117,7 +151,7 @@ OutlineWidget::OutlineWidget(QWidget* parent) : QWidget(parent) {
 
 void OutlineWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(QPen(Qt::black, 1));
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -27,6 +27,7 @@ class WindowWidget final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A caption too long for a fixed label is drawn whole in a smaller size (see captions.h).
 class LabelWidget final : public QLabel {
   Q_OBJECT
  public:
@@ -37,6 +38,7 @@ class LabelWidget final : public QLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // Long captions wrap onto further lines, as "Print Results" needs in its narrow button.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Plays the program on a real display and saves the README's pictures: the sign-in, a level-1
-// problem, a level-5 problem with a wrong answer marked, and the results screen.
+// problem, a level-5 problem with a wrong answer marked, the results screen, and a level-4
+// problem with a four-digit coefficient and a long name, under a light and a dark palette.
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "tests/qt/palettes.h"
 #include "tests/qt/program.h"
 #include "ui/qt/ticker.h"
 
@@ -32,6 +34,24 @@ QPixmap ScreenOver(QWidget* window) {
 QPixmap Window(QWidget* window) {
   QTest::qWait(300);
   return window->grab();
+}
+
+// Level 4 with long student data, solved problem by problem until the upper coefficient has four
+// digits.
+void LongNumbers(const QDir& out, const char* name) {
+  Program p;
+  p.signIn("3", "20231234", "Nguyen-Villanueva, Maximiliano", "Ms. Abernathy");
+  p.pressEnterOnSignIn();
+  Program::Require(p.practiceActive(), "the practice window is active");
+  p.chooseLevel(4);
+  p.click(cmdStart);
+  for (int n = 1; p.form()(lblProb[1]).text.size() != 4; ++n) {
+    Program::Require(n < 20, "a four-digit coefficient within the run");
+    p.answer(true);
+    p.submit();
+    p.next();
+  }
+  Save(Window(p.main.window()), out, name);
 }
 
 void Run(const QDir& out) {
@@ -69,6 +89,10 @@ void Run(const QDir& out) {
     if (n < 20) run.next();
   }
   Save(Window(run.main.window()), out, "results.png");
+
+  LongNumbers(out, "level4.png");
+  const tovimel::testing::ApplicationPalette dark(tovimel::testing::DarkPalette());
+  LongNumbers(out, "level4-dark.png");
 }
 
 }  // namespace

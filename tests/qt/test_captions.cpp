@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// Long texts in the labels of both windows, on screen and on the printed page. CTest runs this
+// twice: with the program's fonts, and with a fontconfig that knows DejaVu only.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <map>
+
+#include "engine/levels.h"
+#include "tests/qt/pdf.h"
+#include "ui/controls.h"
+#include "ui/layouts.h"
+#include "ui/qt/binding.h"
+#include "ui/qt/captions.h"
+#include "ui/qt/services.h"
+#include "ui/qt/widgets.h"
+
+namespace tovimel {
+namespace {
+
+// The practice window's and the sign-in window's controls.
+namespace pw = frmTovimel3;
+namespace si = frmSignIn;
+
+// The words a printed window shows within a widget's box, in reading order: what pdftotext finds
+// centred in it; a word that reaches out of the box reads "[cut]".
+QString WordsIn(const QString& pdf, const QTransform& to_points, const QWidget& label) {
+  const QRectF box = to_points.mapRect(QRectF(label.mapTo(label.window(), QPoint()), label.size()));
+  static const QRegularExpression word(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  QStringList words;
+  for (auto it = word.globalMatch(testing::PdfWords(pdf)); it.hasNext();) {
+    const auto m = it.next();
+    const QRectF at(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    if (!box.contains(at.center())) continue;
+    const bool whole = at.left() >= box.left() - 0.5 && at.right() <= box.right() + 0.5;
+    words << (whole ? m.captured(5).replace(QLatin1String("&amp;"), QLatin1String("&"))
+                    : QStringLiteral("[cut]"));
+  }
+  return words.join(u' ');
+}
+
+// Prints a window as the program does; returns the map from its pixels to the page's points.
+QTransform Print(QWidget& window, const QString& file) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  EXPECT_TRUE(PrintWidget(window, printer));
+  const double points = 72.0 / printer.resolution();
+  const QPointF corner = printer.pageRect(QPrinter::Point).topLeft();
+  return PageTransform(window.size(), printer.pageRect(QPrinter::DevicePixel).size()) *
+         QTransform::fromScale(points, points) * QTransform::fromTranslate(corner.x(), corner.y());
+}
+
+struct Row {
+  bool sign_in;  // a label of the sign-in window, else of the practice window
+  ControlName label;
+  const char* text;
+};
+
+// Each label with its longest texts: the student strip as students fill it, the fixed captions
+// as designed, the run's numbers at their widest; the third name is too long even at the floor.
+const Row kRows[] = {
+    {false, pw::lblPeriod, "12B"},
+    {false, pw::lblID, "20231234"},
+    {false, pw::lblDate, "12/8/2026"},
+    {false, pw::lblName, "Nguyen-Villanueva, Maximiliano"},
+    {false, pw::lblName, "Rivera, Ana"},
+    {false, pw::lblName, "Nguyen-Villanueva de la Santisima Trinidad, Maximiliano Alejandro"},
+    {false, pw::lblTeacher, "Ms. Abernathy"},
+    {false, pw::Label4, "Current Problem"},
+    {false, pw::lblProbCount, "20"},
+    {false, pw::Label1, "Right"},
+    {false, pw::lblRight, " 20"},
+    {false, pw::Label2, "Total"},
+    {false, pw::lblWrong, " 100"},
+    {false, pw::Label3, "Grade"},
+    {false, pw::lblPercent, " 100%"},
+    {false, pw::lblLevelShow, "Level 5"},
+    {false, pw::lblTitle, "Tovimel"},
+    {false, pw::Label5, "Timer"},
+    {false, pw::clock, "100:00"},
+    {false, pw::lblLevel, "5"},
+    {true, si::Label1, "Period"},
+    {true, si::lblFlash, "Please Sign In"},
+    {true, si::Label3, "#ID or Student ID"},
+    {true, si::lblNameTitle, "Name (Last, First)"},
+    {true, si::Label2, "Teacher"},
+};
+
+// On screen each text is whole on the lines its label holds, in the label's size or a smaller
+// one down to the floor, and only at the floor cut with "…" at its end; the printed page shows
+// the same words, each within its label.
+TEST(Captions, EveryLabelShowsItsTextWholeOnScreenAndOnThePage) {
+  Form practice(MainWindowLayout(kLevelCount));
+  Form sign_in(SignInLayout());
+  // The end of a run, as it is printed: the title where the problem and answer stood.
+  practice.setVisible(pw::fraProb, false);
+  practice.setVisible(pw::fraAnswer, false);
+  practice.setVisible(pw::lblTitle, true);
+  WindowBinding a(practice, WindowBinding::Frame::Titled);
+  WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+  SCOPED_TRACE("fonts: " + QFontInfo(a.widget(pw::lblName)->font()).family().toStdString());
+  QTemporaryDir dir;
+  // A label's texts one after the other: round n shows every label's n-th text.
+  std::map<std::string, int> round_of;
+  for (int round = 0, rounds = 1; round < rounds; ++round) {
+    std::vector<const Row*> shown;
+    for (const Row& row : kRows) {
+      const int n = round_of[std::string(row.label.name) + (row.sign_in ? "@" : "")]++;
+      rounds = std::max(rounds, n + 1);
+      if (n == round) shown.push_back(&row);
+    }
+    round_of.clear();
+    for (const Row* r : shown) (r->sign_in ? sign_in : practice).setText(r->label, r->text);
+    const QString files[] = {dir.filePath(QString("a%1.pdf").arg(round)),
+                             dir.filePath(QString("b%1.pdf").arg(round))};
+    const QTransform pages[] = {Print(*a.window(), files[0]), Print(*b.window(), files[1])};
+    for (const Row* r : shown) {
+      SCOPED_TRACE(std::string(r->label.name) + " \"" + r->text + "\"");
+      const auto* label = qobject_cast<const LabelWidget*>((r->sign_in ? b : a).widget(r->label));
+      const QRect box = label->contentsRect();
+      const Caption c = FitCaption(label->text(), label->font(), box, label->alignment(), true);
+      const QFontMetricsF design(label->font()), metrics(c.font);
+      EXPECT_LE(c.lines.size(), std::max(1.0, std::floor(box.height() / design.lineSpacing())));
+      QStringList lines;
+      for (const CaptionLine& line : c.lines) {
+        // Whole: no line wider than the label, none half-visible (its ink inside the label,
+        // whose glyph boxes are whole pixels rounded outwards).
+        EXPECT_LE(line.width, box.width() + 0.01) << line.text.toStdString();
+        const QRectF ink = metrics.tightBoundingRect(line.text).translated(line.origin);
+        EXPECT_TRUE(QRectF(label->rect()).adjusted(-1, -1, 1, 1).contains(ink));
+        lines << line.text;
+      }
+      const int floor = static_cast<int>(std::ceil(label->font().pixelSize() * kCaptionFloor));
+      EXPECT_GE(c.font.pixelSize(), floor);
+      const QString joined = lines.join(u' ').simplified();
+      if (c.elided) {
+        EXPECT_EQ(c.font.pixelSize(), floor);
+        EXPECT_TRUE(joined.endsWith(QChar(0x2026)) &&
+                    QString(r->text).startsWith(joined.chopped(1).trimmed()));
+      } else {
+        EXPECT_EQ(joined, QString(r->text).simplified());
+      }
+      EXPECT_EQ(WordsIn(files[r->sign_in], pages[r->sign_in], *label).toStdString(),
+                joined.toStdString());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tovimel

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// How a label's caption is laid out in its box: whole in the label's font where it fits on the
+// lines the box can show; otherwise whole in the largest smaller size that fits, down to a floor;
+// only below that floor cut with "…" at its end. Never a half-visible line.
+#pragma once
+
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+
+namespace tovimel {
+
+// The smallest size a caption shrinks to, as a share of its font's size.
+inline constexpr double kCaptionFloor = 0.6;
+
+struct CaptionLine {
+  QString text;
+  QPointF origin;  // where the baseline starts
+  double width = 0;
+  qsizetype start = 0;  // where the line begins in the whole caption
+};
+
+struct Caption {
+  QFont font;
+  std::vector<CaptionLine> lines;
+  bool as_designed = true;  // in the label's own font, where the label itself draws it
+  bool elided = false;      // even the floor was too large: the end is cut with "…"
+};
+
+// Lays out `text` in `box` with the horizontal part of `align`, from the top. With `fit` a
+// caption that does not fit shrinks as above; without, it stays on one line as it is (an
+// auto-size label is as wide as its text). Measured as drawn on `device` (nullptr: the screen).
+Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align,
+                   bool fit, const QPaintDevice* device = nullptr);
+
+// Draws the lines with the painter's pen, one by one, so no device wraps them again.
+void PaintCaption(QPainter& painter, const Caption& caption);
+
+}  // namespace tovimel

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/colours.h"
+
+#include <QApplication>
+#include <cmath>
+#include <utility>
+
+#include "ui/qt/look.h"
+
+namespace tovimel {
+namespace {
+
+// Enough for body text (WCAG 2, level AA).
+constexpr double kReadable = 4.5;
+
+double Linear(double channel) {
+  return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const QColor& c) {
+  return 0.2126 * Linear(c.redF()) + 0.7152 * Linear(c.greenF()) + 0.0722 * Linear(c.blueF());
+}
+
+std::pair<QPalette::ColorRole, QPalette::ColorRole> ColourRoles(Kind kind) {
+  switch (kind) {
+    case Kind::TextBox:
+      return {QPalette::Base, QPalette::Text};
+    case Kind::Button:
+      return {QPalette::Button, QPalette::ButtonText};
+    default:
+      return {QPalette::Window, QPalette::WindowText};
+  }
+}
+
+QColor SystemText() {
+  return QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+// The text colour a label or frame shows while enabled: its own, or the one that reads on the
+// nearest background the model fixes, or the system's where the system paints the background.
+QColor TextColourOf(const Form& form, const Control& c) {
+  for (const Control* at = &c;;) {
+    if (at->props.fore) return ToQColor(*at->props.fore);
+    if (at->props.back) return TextOn(ToQColor(*at->props.back));
+    if (at->kind == Kind::Frame || at->kind == Kind::Window) return SystemText();
+    at = at->container.empty() ? &form.window() : &form.control({at->container});
+  }
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TextOn(const QColor& background) {
+  const QColor dark(Qt::black);
+  return ContrastRatio(dark, background) >= kReadable ? dark : QColor(Qt::white);
+}
+
+QPalette PaletteFor(const Form& form, const Control& c) {
+  const auto [back_role, fore_role] = ColourRoles(c.kind);
+  const QPalette system = QApplication::palette();
+  QPalette palette;
+  if (c.props.back) {
+    // A fixed background brings the text colour that reads on it.
+    const QColor back = ToQColor(*c.props.back);
+    palette.setColor(back_role, back);
+    palette.setColor(fore_role, c.props.fore ? ToQColor(*c.props.fore) : TextOn(back));
+  } else if (c.kind == Kind::Frame) {
+    // Frames are opaque in the system's colours, even on a window turned white: the key frame
+    // must hide the strip it overlaps.
+    palette.setColor(back_role, system.color(back_role));
+    palette.setColor(fore_role, c.props.fore ? ToQColor(*c.props.fore) : system.color(fore_role));
+  } else if (c.props.fore) {
+    palette.setColor(fore_role, ToQColor(*c.props.fore));
+  }
+  // Texts keep their colour while only the window is disabled (behind the sign-in, the strip
+  // fills in legibly); a label disabled itself turns grey.
+  if ((c.kind == Kind::Label || c.kind == Kind::Frame) && c.props.enabled) {
+    palette.setColor(QPalette::Disabled, fore_role, TextColourOf(form, c));
+  }
+  return palette;
+}
+
+}  // namespace tovimel

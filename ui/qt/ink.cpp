@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/ink.h"
+
+#include <QFontMetricsF>
+#include <QTransform>
+
+#include "ui/qt/captions.h"
+#include "ui/qt/look.h"
+#include "ui/qt/pictures.h"
+
+namespace tovimel {
+namespace {
+
+// A label's sunken edge takes two pixels on each side.
+constexpr int kBorder = 2;
+
+Qt::Alignment Horizontal(Align a) {
+  switch (a) {
+    case Align::Center:
+      return Qt::AlignHCenter;
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+InkBox Twips(const QRectF& r) {
+  return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.right() * kTwipsPerPixel,
+          r.bottom() * kTwipsPerPixel};
+}
+
+}  // namespace
+
+std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
+  const QRectF box(0, 0, Px(c.props.width), Px(c.props.height));
+  if (c.kind == Kind::Image && c.look.picture == "radical") {
+    const RadicalShape shape = RadicalOutline(box, QTransform::fromScale(pixel_ratio, pixel_ratio));
+    if (shape.ink.isEmpty()) return std::nullopt;
+    return Twips(shape.ink);
+  }
+  if (c.kind != Kind::Label || c.props.text.empty()) return std::nullopt;
+  const int border = c.look.border ? kBorder : 0;
+  const Caption caption = FitCaption(ToQString(c.props.text), FontFor(c),
+                                     box.adjusted(border, border, -border, -border),
+                                     Horizontal(c.look.align), !c.look.auto_size);
+  const QFontMetricsF metrics(caption.font);
+  QRectF ink;
+  for (const CaptionLine& line : caption.lines) {
+    ink |= metrics.tightBoundingRect(line.text).translated(line.origin);
+  }
+  if (ink.isNull()) return std::nullopt;
+  return Twips(ink);
+}
+
+}  // namespace tovimel
