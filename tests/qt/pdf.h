@@ -24,26 +24,25 @@ inline int PdfPageCount(const QByteArray& pdf) {
   return n;
 }
 
-// The page's text as poppler extracts it; empty when pdftotext is missing.
-inline QString PdfText(const QString& path) {
+// What pdftotext prints of a page with one option; empty when pdftotext is missing.
+inline QString Pdftotext(const QString& path, const QString& option) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
   if (tool.isEmpty()) return {};
   QProcess p;
-  p.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  p.start(tool, {option, path, QStringLiteral("-")});
   p.waitForFinished(30000);
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The page's text as poppler extracts it.
+inline QString PdfText(const QString& path) {
+  return Pdftotext(path, QStringLiteral("-layout"));
+}
+
 // Every word on the page with its box, as pdftotext's HTML: <word xMin=".." yMin=".." xMax=".."
-// yMax="..">text</word>, in points from the page's top-left corner; empty when pdftotext is
-// missing.
+// yMax="..">text</word>, in points from the page's top-left corner.
 inline QString PdfWords(const QString& path) {
-  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (tool.isEmpty()) return {};
-  QProcess p;
-  p.start(tool, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  return QString::fromUtf8(p.readAllStandardOutput());
+  return Pdftotext(path, QStringLiteral("-bbox"));
 }
 
 }  // namespace tovimel::testing

@@ -36,15 +36,20 @@ QPixmap Window(QWidget* window) {
   return window->grab();
 }
 
+// Closes the filled-in sign-in with Enter and starts a run at `level`.
+void Start(Program& p, int level) {
+  p.pressEnterOnSignIn();
+  Program::Require(p.practiceActive(), "the practice window is active");
+  p.chooseLevel(level);
+  p.click(cmdStart);
+}
+
 // Level 4 with long student data, solved problem by problem until the upper coefficient has four
 // digits.
 void LongNumbers(const QDir& out, const char* name) {
   Program p;
   p.signIn("3", "20231234", "Nguyen-Villanueva, Maximiliano", "Ms. Abernathy");
-  p.pressEnterOnSignIn();
-  Program::Require(p.practiceActive(), "the practice window is active");
-  p.chooseLevel(4);
-  p.click(cmdStart);
+  Start(p, 4);
   for (int n = 1; p.form()(lblProb[1]).text.size() != 4; ++n) {
     Program::Require(n < 20, "a four-digit coefficient within the run");
     p.answer(true);
@@ -58,18 +63,13 @@ void Run(const QDir& out) {
   Program run;
   run.signIn("3", "4021", "Rivera, Ana", "Okafor");
   Save(ScreenOver(run.main.window()), out, "signin.png");
-  run.pressEnterOnSignIn();
-  Program::Require(run.practiceActive(), "the practice window is active");
-  run.click(cmdStart);
+  Start(run, 1);
   Save(Window(run.main.window()), out, "level1.png");
 
   {
     Program hard;
     hard.signIn("3", "4021", "Rivera, Ana", "Okafor");
-    hard.pressEnterOnSignIn();
-    Program::Require(hard.practiceActive(), "the practice window is active");
-    hard.chooseLevel(5);
-    hard.click(cmdStart);
+    Start(hard, 5);
     hard.answer(false);
     hard.submit();
     Save(Window(hard.main.window()), out, "level5-wrong.png");
