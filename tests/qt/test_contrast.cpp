@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QStyle>
+#include <cmath>
 #include <map>
 
 #include "tests/qt/palettes.h"
@@ -35,6 +36,24 @@ double MeasuredContrast(const QImage& image, const QRect& area) {
   double most = 1;
   for (const auto& entry : count) most = std::max(most, ContrastRatio(back, entry.first));
   return most;
+}
+
+// The ratio the windows' colours are chosen by is WCAG's, at every 8-bit level of every channel.
+TEST(ContrastRatio, FollowsTheWcagFormulaAtEveryLevel) {
+  const auto linear = [](int level) {
+    const double c = level / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const double weights[] = {0.2126, 0.7152, 0.0722};
+  for (int channel = 0; channel < 3; ++channel) {
+    for (int level = 0; level < 256; ++level) {
+      const QColor colour(channel == 0 ? level : 0, channel == 1 ? level : 0,
+                          channel == 2 ? level : 0);
+      const double want = (weights[channel] * linear(level) + 0.05) / 0.05;
+      EXPECT_NEAR(ContrastRatio(colour, Qt::black), want, 1e-12) << channel << " " << level;
+    }
+  }
+  EXPECT_NEAR(ContrastRatio(Qt::white, Qt::black), 21.0, 1e-12);
 }
 
 // Every control of a window that shows something to read: a label's or a box's text inside its

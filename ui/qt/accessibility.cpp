@@ -81,12 +81,40 @@ QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
 
 }  // namespace
 
+namespace {
+
+// Whether assistive technology is active, as Qt's accessibility bridge reports it, and the mirrors
+// to bring up to date when it becomes so.
+struct Activity final : QAccessible::ActivationObserver {
+  bool active = QAccessible::isActive();
+  std::vector<AccessibleMirror*> mirrors;
+  void accessibilityActiveChanged(bool now) override {
+    active = now;
+    if (active) {
+      for (AccessibleMirror* mirror : mirrors) mirror->refresh();
+    }
+  }
+};
+
+Activity& TheActivity() {
+  // Lives as long as the process: Qt keeps the observer for good.
+  static Activity* const activity = [] {
+    auto* a = new Activity;
+    QAccessible::installActivationObserver(a);
+    return a;
+  }();
+  return *activity;
+}
+
+}  // namespace
+
 void InstallAccessibleInterfaces() {
   static const bool installed = [] {
     QAccessible::installFactory(&Factory);
     return true;
   }();
   (void)installed;
+  TheActivity();
 }
 
 AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog)
@@ -99,14 +127,17 @@ AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, boo
   }
   binding.window()->setProperty(kDialog, dialog);
   said_.resize(widgets_.size());
-  refresh();
+  Activity& activity = TheActivity();
+  activity.mirrors.push_back(this);
+  if (activity.active) refresh();
   observer_ = form_.observe([this](const Control&, Change what) {
-    if (what == Change::Props) refresh();
+    if (what == Change::Props && TheActivity().active) refresh();
   });
 }
 
 AccessibleMirror::~AccessibleMirror() {
   form_.unobserve(observer_);
+  std::erase(TheActivity().mirrors, this);
 }
 
 void AccessibleMirror::refresh() {
@@ -125,7 +156,6 @@ void AccessibleMirror::refresh() {
 }
 
 KeyboardAid::KeyboardAid(Form& form, WindowBinding& binding) : form_(form), binding_(binding) {
-  focus_frame_ = new QFocusFrame(binding.window());
   for (const Control& c : form_.controls()) {
     widgets_.push_back(c.kind == Kind::Timer ? nullptr : binding.widget(c.id()));
     const bool picture = c.kind == Kind::Image && PictureSelects(form_, c, 0).has_value();
@@ -173,7 +203,11 @@ bool KeyboardAid::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusIn: {
       const Control* c = controlOf(watched);
-      if (c->kind == Kind::ScrollBar) focus_frame_->setWidget(static_cast<QWidget*>(watched));
+      if (c->kind == Kind::ScrollBar) {
+        // Made on first use: most runs never put the focus on the scroll bar.
+        if (!focus_frame_) focus_frame_ = new QFocusFrame(binding_.window());
+        focus_frame_->setWidget(static_cast<QWidget*>(watched));
+      }
       if (c->kind == Kind::TextBox &&
           static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
         clicked_into_ = watched;
@@ -181,7 +215,9 @@ bool KeyboardAid::eventFilter(QObject* watched, QEvent* event) {
       return false;
     }
     case QEvent::FocusOut:
-      if (controlOf(watched)->kind == Kind::ScrollBar) focus_frame_->setWidget(nullptr);
+      if (controlOf(watched)->kind == Kind::ScrollBar && focus_frame_) {
+        focus_frame_->setWidget(nullptr);
+      }
       return false;
     case QEvent::MouseButtonPress:
       // The click that focused a box would put the caret where it landed: typing would append

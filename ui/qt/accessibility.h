@@ -17,13 +17,16 @@ namespace tovimel {
 
 class WindowBinding;
 
-// Gives the binding's own widgets their interfaces; to be called before any of them exists.
+// Gives the binding's own widgets their interfaces, and starts following whether assistive
+// technology is active; to be called before any of the widgets exists.
 void InstallAccessibleInterfaces();
 
 // Mirrors every control's name and description onto its widget after each change of the model,
 // and gives the binding's own widgets accessible interfaces (labels as text, frames as named
 // groups, pictures as graphics, the sign-in window as a dialog) that say only that: a label never
 // falls back to its caption, and a container lists only its shown, exposed children.
+// Nobody listens while no assistive technology is active: the mirror then rests, and catches up
+// at once when one becomes active.
 class AccessibleMirror {
  public:
   AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog);

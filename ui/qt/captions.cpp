@@ -64,7 +64,16 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
   // The lines the box shows whole; a box lower than one line still shows that one.
   const auto capacity = static_cast<std::size_t>(
       std::max(1.0, std::floor((box.height() + kSlack) / design.lineSpacing())));
-  caption.lines = Break(text, font, box.width(), fit, device);
+  // Most captions fit on one line as they stand, which needs no line breaking to tell.
+  const double one_line = text.contains(QLatin1Char('\n')) ? -1 : design.horizontalAdvance(text);
+  if (one_line >= 0 && one_line <= box.width() + kSlack) {
+    QString part = text;
+    while (!part.isEmpty() && part.back().isSpace()) part.chop(1);
+    caption.lines = {
+        {part, {}, part.size() == text.size() ? one_line : design.horizontalAdvance(part), 0}};
+  } else {
+    caption.lines = Break(text, font, box.width(), fit, device);
+  }
   if (fit && !Fits(caption.lines, capacity, box.width())) {
     caption.as_designed = false;
     const double size = SizeOf(font);

@@ -3,7 +3,11 @@
 
 #include <QFontMetricsF>
 #include <QTransform>
+#include <map>
+#include <string>
+#include <tuple>
 
+#include "ui/layouts.h"
 #include "ui/qt/captions.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
@@ -41,6 +45,13 @@ std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
     return Twips(shape.ink);
   }
   if (c.kind != Kind::Label || c.props.text.empty()) return std::nullopt;
+  // The numbers of a problem come back again and again: each caption is laid out once.
+  const FontSpec font = EffectiveFont(c);
+  using Key = std::tuple<std::string, std::string, double, bool, int, int, Align, bool, bool>;
+  static std::map<Key, std::optional<InkBox>> measured;
+  const Key key{c.props.text,   font.family,  font.points,      font.bold,    c.props.width,
+                c.props.height, c.look.align, c.look.auto_size, c.look.border};
+  if (const auto it = measured.find(key); it != measured.end()) return it->second;
   const int border = c.look.border ? kBorder : 0;
   const Caption caption = FitCaption(ToQString(c.props.text), FontFor(c),
                                      box.adjusted(border, border, -border, -border),
@@ -50,8 +61,9 @@ std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
   for (const CaptionLine& line : caption.lines) {
     ink |= metrics.tightBoundingRect(line.text).translated(line.origin);
   }
-  if (ink.isNull()) return std::nullopt;
-  return Twips(ink);
+  const std::optional<InkBox> result = ink.isNull() ? std::nullopt : std::optional(Twips(ink));
+  measured.emplace(key, result);
+  return result;
 }
 
 }  // namespace tovimel
