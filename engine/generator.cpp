@@ -6,14 +6,13 @@
 #include "engine/main_window.h"
 #include "engine/numbers.h"
 #include "engine/radical.h"
+#include "ui/layouts.h"
 
 namespace tovimel {
 
 using namespace frmTovimel3;
 
 namespace {
-
-constexpr Rgb kFreshBox{192, 255, 255};
 
 // Draws a level's exponents, positions in the table's order and at each position the primes 2,
 // 3 and 5 in that order.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/layouts.h"
 
 namespace tovimel {
 namespace {

@@ -12,10 +12,6 @@
 
 namespace tovimel {
 
-// The answer boxes' marks after "&Submit".
-inline constexpr Rgb kRightBox{0, 255, 0};
-inline constexpr Rgb kWrongBox{255, 0, 0};
-
 struct Spoken {
   std::string name;
   std::string description;

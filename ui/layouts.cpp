@@ -24,7 +24,6 @@ constexpr Font kSans24{"MS Sans Serif", 24, true};
 constexpr Font kTimes{"Times New Roman", 15.75, true};
 constexpr Font kEntry{"MS Sans Serif", 18, false};
 
-constexpr Rgb kCyan{192, 255, 255};
 constexpr Rgb kPaleYellow{255, 255, 192};
 constexpr Rgb kPeach{255, 224, 192};
 
@@ -184,12 +183,12 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Image, .id = Image14, .container = Frame1, .left = 1815, .top = 1110, .width = 840, .height = 885, .picture = "Image14"},
       {.kind = K::Image, .id = Image4, .container = Frame1, .left = 3180, .top = 1245, .width = 870, .height = 600, .picture = "Image4"},
       {.kind = K::Image, .id = Image15, .container = Frame1, .left = 4545, .top = 1230, .width = 825, .height = 585, .picture = "Image15"},
-      {.kind = K::TextBox, .id = txtAnswer[0], .container = Frame2, .left = 195, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kCyan, .align = C, .tab = 2},
+      {.kind = K::TextBox, .id = txtAnswer[0], .container = Frame2, .left = 195, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 2},
       {.kind = K::Label, .id = lblAdd[4], .container = Frame2, .text = "+", .left = 1380, .top = 255, .width = 330, .height = 645, .font = kNarrow, .align = C},
-      {.kind = K::TextBox, .id = txtAnswer[1], .container = Frame2, .left = 1845, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kCyan, .align = C, .tab = 3},
+      {.kind = K::TextBox, .id = txtAnswer[1], .container = Frame2, .left = 1845, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 3},
       {.kind = K::Image, .id = imgRadical, .container = Frame2, .left = 3000, .top = 135, .width = 1605, .height = 765, .picture = "radical"},
-      {.kind = K::TextBox, .id = txtAnswer[2], .container = Frame2, .left = 3510, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kCyan, .align = C, .tab = 4},
-      {.kind = K::TextBox, .id = txtAnswer[3], .container = Frame2, .left = 1845, .top = 1155, .width = 1065, .height = 615, .font = kNarrow, .back = kCyan, .align = C, .tab = 5},
+      {.kind = K::TextBox, .id = txtAnswer[2], .container = Frame2, .left = 3510, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 4},
+      {.kind = K::TextBox, .id = txtAnswer[3], .container = Frame2, .left = 1845, .top = 1155, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 5},
       {.kind = K::Line, .id = lneViniculum, .container = Frame2, .x1 = 90, .y1 = 975, .x2 = 4620, .y2 = 990},
 
       // The student data strip.

@@ -9,6 +9,11 @@
 
 namespace tovimel {
 
+// The answer boxes' colours: fresh for a new problem, then a part marked right or wrong.
+inline constexpr Rgb kFreshBox{192, 255, 255};
+inline constexpr Rgb kRightBox{0, 255, 0};
+inline constexpr Rgb kWrongBox{255, 0, 0};
+
 // frmTovimel3, the practice window, with a level scroll bar from 1 to `levels`.
 std::vector<Control> MainWindowLayout(int levels);
 // frmSignIn, the start-up window.
