@@ -31,9 +31,9 @@ class RowArranger {
   // Places the shown parts of every row from their measured ink. A part keeps its design place
   // where it fits there; a root sign widens until its overline reaches kOverhang past its
   // radicand; a coefficient, "+" or whole part that would come nearer than kRowGap to the ink on
-  // its right moves left to end just that far before it. A row too long for its frame narrows its sign to
-  // what the radicand needs; past the frame's right edge the row moves left as a whole, past
-  // its left edge its parts move right, each as far as the one before it needs. Without a
+  // its right moves left to end just that far before it. A row too long for its frame narrows its
+  // sign to what the radicand needs; past the frame's right edge the row moves left as a whole,
+  // past its left edge its parts move right, each as far as the one before it needs. Without a
   // toolkit to measure ink nothing moves.
   void arrange(Form& f) const;
 
