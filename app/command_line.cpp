@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "tovimel/version.h"
@@ -10,34 +11,91 @@ namespace tovimel {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: tovimel [--help | --version]\n"
+    "Usage: tovimel [-h | --help | -v | --version] [Qt options]\n"
     "Square-root practice for school students: sign in, choose a level and simplify twenty\n"
     "problems, all in the program's windows. See tovimel(1).\n"
     "\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+    "  -h, --help     show this help and exit\n"
+    "  -v, --version  show the version and exit\n"
+    "\n"
+    "Qt's own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,\n"
+    "-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.\n";
+
+// The options QApplication takes for every Qt program on Linux, each also with "--".
+struct QtOption {
+  std::string_view name;
+  enum { Flag, Value, ValueOrAttached } takes;  // attached: "-style=fusion"
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", QtOption::Value},        {"platformpluginpath", QtOption::Value},
+    {"platformtheme", QtOption::Value},   {"plugin", QtOption::Value},
+    {"qwindowgeometry", QtOption::Value}, {"qwindowicon", QtOption::Value},
+    {"qwindowtitle", QtOption::Value},    {"session", QtOption::Value},
+    {"display", QtOption::Value},         {"geometry", QtOption::Value},
+    {"style", QtOption::ValueOrAttached}, {"stylesheet", QtOption::ValueOrAttached},
+    {"reverse", QtOption::Flag},          {"widgetcount", QtOption::Flag},
+};
 
 void Write(std::string_view text, std::FILE* to) {
   std::fwrite(text.data(), 1, text.size(), to);
 }
 
+int Refuse(const std::string& what) {
+  std::fprintf(stderr, "tovimel: %s\n", what.c_str());
+  Write(kUsage, stderr);
+  return 2;
+}
+
 }  // namespace
 
 std::optional<int> HandleCommandLine(int argc, const char* const* argv) {
-  if (argc <= 1) return std::nullopt;
-  const std::string_view first = argv[1];
-  const bool known = first == "--help" || first == "--version";
-  if (known && argc == 2) {
-    if (first == "--help") {
-      Write(kUsage, stdout);
-    } else {
-      std::printf("tovimel %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
+  enum class Ask { Nothing, Help, Version } ask = Ask::Nothing;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const Ask here = arg == "-h" || arg == "--help"      ? Ask::Help
+                     : arg == "-v" || arg == "--version" ? Ask::Version
+                                                         : Ask::Nothing;
+    if (here != Ask::Nothing) {
+      if (ask != Ask::Nothing) return Refuse("unexpected argument '" + std::string(arg) + "'");
+      ask = here;
+      continue;
     }
-    return 0;
+    // Qt reads "-name" and "--name" alike.
+    std::string_view name = arg;
+    if (name.starts_with("--")) name.remove_prefix(1);
+    const bool dash = name.size() > 1 && name[0] == '-';
+    if (dash) name.remove_prefix(1);
+    const QtOption* known = nullptr;
+    bool attached = false;
+    for (const QtOption& option : kQtOptions) {
+      if (!dash) break;
+      if (name == option.name) {
+        known = &option;
+      } else if (option.takes == QtOption::ValueOrAttached && name.starts_with(option.name) &&
+                 name.substr(option.name.size()).starts_with('=')) {
+        known = &option;
+        attached = true;
+      }
+      if (known) break;
+    }
+    if (!known) return Refuse("unexpected argument '" + std::string(arg) + "'");
+    if (known->takes != QtOption::Flag && !attached) {
+      // The next argument is the value, whatever it looks like, as Qt takes it.
+      if (i + 1 >= argc) return Refuse("option '" + std::string(arg) + "' needs a value");
+      ++i;
+    }
   }
-  std::fprintf(stderr, "tovimel: unexpected argument '%s'\n", argv[known ? 2 : 1]);
-  Write(kUsage, stderr);
-  return 2;
+  switch (ask) {
+    case Ask::Help:
+      Write(kUsage, stdout);
+      return 0;
+    case Ask::Version:
+      std::printf("tovimel %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
+      return 0;
+    case Ask::Nothing:
+      break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tovimel

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The two conventions of installed programs, --help and --version; Tovimel has no options of
-// its own, everything happens in its windows.
+// The conventions of installed programs, -h/--help and -v/--version, and the options every Qt
+// program takes; Tovimel has no options of its own, everything happens in its windows.
 #pragma once
 
 #include <optional>
 
 namespace tovimel {
 
-// Answers --help or --version on stdout, or prints the usage on stderr for any other
-// argument. Returns the exit status when the program ends here, nothing when it goes on to
-// open its windows. Needs no display.
+// Answers --help or --version on stdout, or prints the usage on stderr for any argument that is
+// neither those nor one of Qt's own options with its value. Returns the exit status when the
+// program ends here, nothing when it goes on to open its windows (Qt then takes its options
+// from the same arguments). Needs no display.
 std::optional<int> HandleCommandLine(int argc, const char* const* argv);
 
 }  // namespace tovimel

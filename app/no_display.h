@@ -6,8 +6,9 @@ namespace tovimel {
 
 // Qt meets a display it cannot open with a few warnings, then a fatal message that advises
 // reinstalling and aborts with a core dump. From construction until release(), this holds
-// Qt's messages back: if QApplication's start fails, one line on stderr says what is missing
-// and how to run the program, and the process exits with status 1; once it has started, the
+// Qt's messages back: if QApplication's start fails, one line on stderr keeps Qt's cause (no
+// display, or a platform plugin missing or broken) with the settings that led to it, and the
+// process exits with status 1; once it has started, the
 // held messages go on to where they would have gone.
 class DisplayStartGuard {
  public:
