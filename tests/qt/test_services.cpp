@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -141,6 +142,132 @@ TEST(ProposedPdfFile, NamesTheStudentAndTheDateAndTakesNoNameTwice) {
     QFile taken(file);
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
   }
+}
+
+// Every file name within 255 bytes however the name is written, cut between characters, also
+// when numbered.
+TEST(ProposedPdfFile, CutsALongNameByBytesBetweenCharacters) {
+  QTemporaryDir dir;
+  const QDate date(2026, 12, 8);
+  const struct {
+    QString student;
+    qsizetype bytes;  // of the first file name
+  } rows[] = {
+      {QString(300, u'a'), 255},
+      // Two, three and four bytes a character (the last two UTF-16 units): 228 bytes of name.
+      {QString(300, QChar(0xE9)), 255},
+      {QString(100, QChar(0x4E2D)), 255},
+      {QString::fromUtf8("\xF0\x9F\x98\x80").repeated(80), 255},
+      // 229 bytes: one more than the room, and never half a character.
+      {QString(227, u'a') + QChar(0xE9), 254},
+      {QString(227, u'a') + QStringLiteral("   b"), 254},  // no blank left at the cut
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.student.left(3).toStdString());
+    const QString folder = dir.filePath(QString::number(&row - rows));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QString previous;
+    for (int n = 1; n <= 3; ++n) {
+      const QString file = ProposedPdfFile(folder, row.student, date);
+      const QString name = QFileInfo(file).fileName();
+      const QByteArray bytes = name.toUtf8();
+      EXPECT_LE(bytes.size(), 255);
+      if (n == 1) {
+        EXPECT_EQ(bytes.size(), row.bytes);
+      }
+      EXPECT_EQ(QString::fromUtf8(bytes), name);  // whole characters only
+      EXPECT_TRUE(row.student.startsWith(name.section(QStringLiteral(" - "), 1, 1)));
+      EXPECT_TRUE(name.endsWith(n == 1 ? QStringLiteral(" - 2026-12-08.pdf")
+                                       : QStringLiteral(" - 2026-12-08 (%1).pdf").arg(n)));
+      EXPECT_NE(file, previous);
+      QFile taken(file);
+      ASSERT_TRUE(taken.open(QIODevice::WriteOnly)) << file.toStdString();
+      previous = file;
+    }
+  }
+}
+
+// The folder offered: documents, else home, else the temporary folder; only a folder the user
+// may write in, and never one made up from an unset HOME.
+TEST(PdfFolder, IsTheFirstWritableOfDocumentsHomeAndTemporary) {
+  QTemporaryDir dir;
+  const QString documents = dir.filePath("Documents"), home = dir.filePath("home");
+  const QString locked = dir.filePath("locked"), file = dir.filePath("file");
+  for (const QString& d : {documents, home, locked}) ASSERT_TRUE(QDir().mkpath(d));
+  ASSERT_TRUE(QFile(locked).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  // Root may write anywhere; then a read-only folder is writable and the rows say so.
+  const bool root = QFileInfo(locked).isWritable();
+  const QByteArray saved = qgetenv("HOME");
+  const struct {
+    QString documents;
+    const char* home;  // nullptr: unset
+    QString folder;
+  } rows[] = {
+      {documents, "home", documents},
+      {dir.filePath("missing"), "home", home},
+      {file, "home", home},
+      {locked, "home", root ? locked : home},
+      {locked, "locked", root ? locked : QDir::tempPath()},
+      {dir.filePath("missing"), nullptr, QDir::tempPath()},
+      {documents, nullptr, documents},
+      {documents, "", documents},
+      {dir.filePath("missing"), "", QDir::tempPath()},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.documents.toStdString() + " HOME=" + (row.home ? row.home : "(unset)"));
+    if (row.home == nullptr) {
+      qunsetenv("HOME");
+    } else {
+      qputenv("HOME", *row.home ? dir.filePath(row.home).toLocal8Bit() : QByteArray());
+    }
+    EXPECT_EQ(PdfFolder(row.documents).toStdString(), row.folder.toStdString());
+  }
+  // Unset HOME: not the documents folder Qt would make up from "/".
+  qunsetenv("HOME");
+  EXPECT_EQ(PdfFolder({}).toStdString(), QDir::tempPath().toStdString());
+  qputenv("HOME", saved);
+  QFile(locked).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ExeOwner);
+}
+
+// The page names the student in full, however long the strip's labels cut the fields.
+TEST(QtPrinter, ThePageHoldsEveryStudentFieldWhole) {
+  Form f(MainWindowLayout(kLevelCount));
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  const QString name = QStringLiteral("Nguyen-Villanueva de la Trinidad, Maximo");
+  const QString id = QStringLiteral("2026-000123-45678");
+  const QString teacher = QStringLiteral("Mrs. Featherstonehaugh-Abernathy");
+  ASSERT_EQ(name.size(), 40);
+  ASSERT_EQ(id.size(), 17);
+  f.setVisible(fraProb, false);
+  f.setVisible(fraAnswer, false);
+  f.setVisible(lblTitle, true);
+  f.setBack(f.self(), kWhite);
+  f.setText(lblPeriod, "12B");
+  f.setText(lblID, id.toStdString());
+  f.setText(lblName, name.toStdString());
+  f.setText(lblTeacher, teacher.toStdString());
+  f.setText(lblDate, "12/8/2026");
+  EXPECT_EQ(StudentRecord(f), "Period: 12B   ID: " + id + "   Name: " + name +
+                                  "   Teacher: " + teacher + "   Signed in: 12/8/2026");
+  QTemporaryDir dir;
+  QtPrinter printer(dir.path());
+  printer.setWindow(b);
+  printer.printWindow(f);
+  ASSERT_EQ(printer.files().size(), 1u);
+  const QString text = PdfText(printer.files()[0]).simplified();
+  for (const QString& field : {id, name, teacher, QStringLiteral("12/8/2026")}) {
+    EXPECT_TRUE(text.contains(field)) << field.toStdString() << "\n" << text.toStdString();
+  }
+  // A student with only a name: no empty fields on the line.
+  Form g(MainWindowLayout(kLevelCount));
+  g.setText(lblPeriod, "");
+  g.setText(lblName, "Rivera, Ana");
+  EXPECT_EQ(StudentRecord(g), "Name: Rivera, Ana");
 }
 
 // With no printer, each click offers a new file named for the student in the documents folder,

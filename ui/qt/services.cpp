@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
@@ -63,33 +64,88 @@ void PaintWindowPage(QPainter& painter, QWidget& window) {
   painter.restore();
 }
 
-bool PrintWidget(QWidget& window, QPrinter& printer) {
+bool PrintWidget(QWidget& window, QPrinter& printer, const QString& record,
+                 const QRect& record_area) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.setTransform(
       PageTransform(window.size(), printer.pageRect(QPrinter::DevicePixel).size()));
   PaintWindowPage(painter, window);
+  if (!record.isEmpty() && !record_area.isEmpty()) PaintRecordLine(painter, record_area, record);
   return painter.end();
 }
 
+QString StudentRecord(const Form& window) {
+  using namespace frmTovimel3;
+  const auto field = [&](ControlName label) { return ToQString(window(label).text).simplified(); };
+  const std::pair<QString, QString> fields[] = {
+      {QStringLiteral("Period"), field(lblPeriod)},  {QStringLiteral("ID"), field(lblID)},
+      {QStringLiteral("Name"), field(lblName)},      {QStringLiteral("Teacher"), field(lblTeacher)},
+      {QStringLiteral("Signed in"), field(lblDate)},
+  };
+  QStringList parts;
+  for (const auto& [what, text] : fields) {
+    if (!text.isEmpty()) parts << what + QStringLiteral(": ") + text;
+  }
+  return parts.join(QStringLiteral("   "));
+}
+
+void PaintRecordLine(QPainter& painter, const QRect& area, const QString& text) {
+  QFont font(QStringLiteral("Times New Roman"));
+  int size = std::min(14, area.height() - 2);
+  font.setPixelSize(size);
+  // Whole rather than large: a teacher can read a small line, not a missing one.
+  while (size > 4 && QFontMetricsF(font, painter.device()).horizontalAdvance(text) > area.width()) {
+    font.setPixelSize(--size);
+  }
+  painter.save();
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
 QString ProposedPdfFile(const QString& folder, const QString& student, const QDate& date) {
-  // Long enough for any name, short enough for any file system.
-  constexpr qsizetype kLongest = 120;
-  QString name = student.simplified().left(kLongest);
+  QString name = student.simplified();
   for (QChar& c : name) {
     if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)) {
       c = u'_';
     }
   }
-  QString base = QStringLiteral("Tovimel - ");
-  if (!name.isEmpty()) base += name + QStringLiteral(" - ");
-  base += date.toString(Qt::ISODate);
-  const QDir dir(folder);
-  QString file = dir.filePath(base + QStringLiteral(".pdf"));
-  for (int n = 2; QFileInfo::exists(file); ++n) {
-    file = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
-  }
+  // File systems count a name's bytes, 255 at most; a name is cut by whole characters.
+  constexpr qsizetype kLongest = 255;
+  const auto file_for = [&](int n) {
+    const QString tail = QStringLiteral(" - ") + date.toString(Qt::ISODate) +
+                         (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString()) +
+                         QStringLiteral(".pdf");
+    const QString head = QStringLiteral("Tovimel - ");
+    const qsizetype room = kLongest - head.toUtf8().size() - tail.toUtf8().size();
+    QString cut = name;
+    while (cut.toUtf8().size() > room) {
+      cut.chop(cut.size() >= 2 && cut.back().isLowSurrogate() ? 2 : 1);
+    }
+    cut = cut.trimmed();
+    return QDir(folder).filePath(cut.isEmpty() ? head + tail.mid(3) : head + cut + tail);
+  };
+  QString file = file_for(1);
+  for (int n = 2; QFileInfo::exists(file); ++n) file = file_for(n);
   return file;
+}
+
+QString PdfFolder(const QString& documents) {
+  const bool home = !qEnvironmentVariableIsEmpty("HOME");
+  QStringList folders;
+  if (!documents.isEmpty()) {
+    folders << documents;
+  } else if (home) {
+    folders << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
+  if (home) folders << QDir::homePath();
+  for (const QString& folder : folders) {
+    const QFileInfo info(folder);
+    if (!folder.isEmpty() && info.isDir() && info.isWritable()) return info.absoluteFilePath();
+  }
+  return QDir::tempPath();
 }
 
 bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window) {
@@ -111,24 +167,29 @@ void QtPrinter::printWindow(const Form& form) {
         QDir(folder_).filePath(QStringLiteral("page-%1.pdf").arg(files_.size() + 1));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
-    if (PrintWidget(*window, printer)) files_.push_back(file);
+    if (print(*window, printer)) files_.push_back(file);
     return;
   }
   if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
     // Nowhere to send the page unasked: a click must not silently do nothing. The file offered
     // says whose page it is and replaces none.
-    QString folder = documents_.isEmpty()
-                         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                         : documents_;
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(
-        ProposedPdfFile(folder, ToQString(form(frmTovimel3::lblName).text), QDate::currentDate()));
+    printer.setOutputFileName(ProposedPdfFile(
+        PdfFolder(documents_), ToQString(form(frmTovimel3::lblName).text), QDate::currentDate()));
     if (!ask_ || !ask_(printer, window)) return;
   }
-  if (PrintWidget(*window, printer) && !printer.outputFileName().isEmpty()) {
+  if (print(*window, printer) && !printer.outputFileName().isEmpty()) {
     files_.push_back(printer.outputFileName());
   }
+}
+
+bool QtPrinter::print(QWidget& window, QPrinter& printer) const {
+  // The record goes under the student strip, in what is left of the window below it.
+  const QWidget* strip = window_->widget(frmTovimel3::fraStudentData);
+  const int top = strip->geometry().bottom() + 1;
+  return PrintWidget(
+      window, printer, StudentRecord(window_->form()),
+      QRect(strip->x() + 2, top, window.width() - strip->x() - 4, window.height() - top));
 }
 
 void QtProcess::endNow() {

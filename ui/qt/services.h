@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QTransform>
@@ -29,9 +30,16 @@ class QtTime final : public TimeSource {
   std::string todayText() override;
 };
 
-// Draws a window onto one page, scaled to fit and centred, as vectors. False if the printer
-// could not be opened.
-bool PrintWidget(QWidget& window, QPrinter& printer);
+// Draws a window onto one page, scaled to fit and centred, as vectors, with `record` on a line
+// of its own in `record_area` (window pixels). False if the printer could not be opened.
+bool PrintWidget(QWidget& window, QPrinter& printer, const QString& record = {},
+                 const QRect& record_area = {});
+// The student's data as one line, every field whole: the page is the teacher's only record,
+// and the strip's labels may cut a long name or ID short.
+QString StudentRecord(const Form& window);
+// Draws `text` in `area` on one line in the serif of the student strip, as large as fits up to
+// its size on screen, smaller rather than cut.
+void PaintRecordLine(QPainter& painter, const QRect& area, const QString& text);
 // From the window's logical pixels to a page of `page` device pixels: scaled to fit, centred.
 QTransform PageTransform(const QSize& window, const QSizeF& page);
 // Paints the window with its visible controls through `painter` as it paints a page: text,
@@ -40,8 +48,13 @@ void PaintWindowPage(QPainter& painter, QWidget& window);
 
 // A new PDF file in `folder` for a student's page: "Tovimel - Rivera, Ana - 2026-12-08.pdf",
 // the name without the characters a file name cannot hold, and " (2)", " (3)" .. added while
-// the name is taken.
+// the name is taken. A long name is cut at a character so the file name stays within the
+// 255 bytes (UTF-8) file systems allow.
 QString ProposedPdfFile(const QString& folder, const QString& student, const QDate& date);
+// Where that file is proposed: `documents` (empty: the user's documents folder), else the home
+// folder, else the temporary folder, whichever is first a folder the user may write in; with
+// HOME unset neither of the first two counts.
+QString PdfFolder(const QString& documents);
 
 class QtPrinter final : public Printer {
  public:
@@ -65,6 +78,8 @@ class QtPrinter final : public Printer {
   const std::vector<QString>& files() const { return files_; }
 
  private:
+  bool print(QWidget& window, QPrinter& printer) const;
+
   const WindowBinding* window_ = nullptr;
   Ask ask_;
   QString documents_;
