@@ -114,7 +114,9 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Frame, .id = fraLevel, .text = "Level", .left = 8145, .top = 120, .width = 930, .height = 1980, .border = true},
       {.kind = K::Frame, .id = fraAnswer, .text = "Answer", .left = 225, .top = 1980, .width = 6735, .height = 4530, .border = true},
       {.kind = K::Frame, .id = fraStudentData, .text = "Student Data", .left = 0, .top = 6780, .width = 8880, .height = 645, .back = Rgb{224, 224, 224}},
-      {.kind = K::Frame, .id = fraKey, .text = "Key", .left = 3945, .top = 5520, .width = 3285, .height = 1725, .border = true, .hidden = true},
+      // The key stands 150 twips left of the original design's 3945, where its right edge ran
+      // through the level caption's first letter.
+      {.kind = K::Frame, .id = fraKey, .text = "Key", .left = 3795, .top = 5520, .width = 3285, .height = 1725, .border = true, .hidden = true},
 
       {.kind = K::Label, .id = Label4, .text = "Current Problem", .left = 6750, .top = 120, .width = 1350, .height = 255},
       {.kind = K::Label, .id = lblProbCount, .text = "0", .left = 6945, .top = 420, .width = 660, .height = 555, .font = kNarrow, .back = kPaleYellow, .border = true, .align = C},

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QImage>
+#include <QPixmap>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -153,6 +155,37 @@ TEST(Captions, EveryLabelShowsItsTextWholeOnScreenAndOnThePage) {
                 joined.toStdString());
     }
   }
+}
+
+}  // namespace
+}  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// The key, when a teacher reveals it, leaves the level caption as it was: nothing of the frame
+// comes within two pixels of the caption's box, whatever the fonts.
+TEST(Captions, TheLevelCaptionStaysWholeBesideTheKey) {
+  Form f(MainWindowLayout(kLevelCount));
+  WindowBinding b(f, WindowBinding::Frame::Titled);
+  f.setText(pw::lblLevelShow, "Level 5");
+  const QWidget* label = b.widget(pw::lblLevelShow);
+  const QRect around =
+      QRect(label->mapTo(b.window(), QPoint()), label->size()).adjusted(-2, -2, 2, 2);
+  const QImage without = b.window()->grab().toImage();
+  f.setVisible(pw::fraKey, true);
+  const QImage with = b.window()->grab().toImage();
+  ASSERT_EQ(with.size(), without.size());
+  int changed = 0;
+  for (int y = around.top(); y <= around.bottom(); ++y) {
+    for (int x = around.left(); x <= around.right(); ++x)
+      changed += with.pixel(x, y) != without.pixel(x, y);
+  }
+  EXPECT_EQ(changed, 0);
+  const Caption c =
+      FitCaption(qobject_cast<const QLabel*>(label)->text(), label->font(),
+                 qobject_cast<const QLabel*>(label)->contentsRect(), Qt::AlignLeft, true);
+  EXPECT_FALSE(c.elided);
 }
 
 }  // namespace
