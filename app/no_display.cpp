@@ -70,7 +70,11 @@ std::optional<QString> Held(const char* pattern) {
       line = "tovimel: cannot start its windows: Qt's platform plugin \"" + broken->toStdString() +
              "\" could not be loaded (" + settings + "); QT_DEBUG_PLUGINS=1 shows why";
     } else {
-      const QString said = held.empty() ? fatal : held.back().text;
+      // The platform's last word, else Qt's fatal message.
+      QString said = fatal;
+      for (const HeldMessage& m : held) {
+        if (m.category.starts_with("qt.qpa")) said = m.text;
+      }
       line = "tovimel: cannot start its windows: " +
              said.section(u'\n', 0, 0).trimmed().toStdString() + " (" + settings + ")";
     }
