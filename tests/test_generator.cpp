@@ -11,6 +11,7 @@
 #include "engine/levels.h"
 #include "engine/main_window.h"
 #include "engine/numbers.h"
+#include "session/new_problem.h"
 #include "tests/problem_space.h"
 
 namespace tovimel {

@@ -39,7 +39,7 @@ InkBox Twips(const QRectF& r) {
 
 std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
   const QRectF box(0, 0, Px(c.props.width), Px(c.props.height));
-  if (c.kind == Kind::Image && c.look.picture == "radical") {
+  if (c.kind == Kind::Image && c.look.picture == Picture::Radical) {
     const RadicalShape shape = RadicalOutline(box, QTransform::fromScale(pixel_ratio, pixel_ratio));
     if (shape.ink.isEmpty()) return std::nullopt;
     return Twips(shape.ink);
