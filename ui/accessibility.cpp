@@ -8,6 +8,7 @@
 #include "ui/answer_form_table.h"
 #include "ui/controls.h"
 #include "ui/layouts.h"
+#include "ui/rows.h"
 
 namespace tovimel {
 namespace {
@@ -98,20 +99,6 @@ bool NamesAnother(const Form& form, const Control& c) {
                      [&](const Row& r) { return r.named_by.name == c.name; });
 }
 
-// The frames that show a fraction in the problem template, and the controls that show it.
-struct FractionView {
-  ControlName frame;
-  int first_number;  // lblProb(first_number) .. lblProb(first_number + 5): N1..N6
-  int first_plus;    // lblAdd(first_plus), lblAdd(first_plus + 1): the two signs
-  ControlName upper_root, bar, lower_root;
-};
-
-constexpr FractionView kFractions[] = {
-    {frmTovimel3::fraProb, 0, 0, frmTovimel3::imgUpperRadical, frmTovimel3::Line1,
-     frmTovimel3::imgLowerRadical},
-    {frmTovimel3::fraKey, 6, 2, frmTovimel3::Image1, frmTovimel3::Line2, frmTovimel3::Image5},
-};
-
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -146,24 +133,22 @@ struct Term {
   bool sum = false;  // a shown sign joins two terms
 };
 
-Term ReadRow(const Form& form, int number, int plus, ControlId root) {
-  using frmTovimel3::lblAdd;
-  using frmTovimel3::lblProb;
+Term ReadRow(const Form& form, const ProblemRow& row) {
   Term term;
   const auto add = [&](std::string_view word) {
     if (word.empty()) return;
     if (!term.text.empty()) term.text += ' ';
     term.text += word;
   };
-  if (form(lblProb[number]).visible) add(TrimBlanks(form(lblProb[number]).text));
-  if (form(lblAdd[plus]).visible) {
-    const std::string word = SignWord(form(lblAdd[plus]).text);
+  if (form(row.whole).visible) add(TrimBlanks(form(row.whole).text));
+  if (form(row.plus).visible) {
+    const std::string word = SignWord(form(row.plus).text);
     term.sum = !word.empty();
     add(word);
   }
-  if (form(lblProb[number + 1]).visible) add(TrimBlanks(form(lblProb[number + 1]).text));
-  if (form(root).visible) add("root");
-  if (form(lblProb[number + 2]).visible) add(TrimBlanks(form(lblProb[number + 2]).text));
+  if (form(row.coefficient).visible) add(TrimBlanks(form(row.coefficient).text));
+  if (form(row.sign).visible) add("root");
+  if (form(row.radicand).visible) add(TrimBlanks(form(row.radicand).text));
   return term;
 }
 
@@ -175,8 +160,8 @@ bool Exposed(const Form& form, const Control& c) {
   if (c.kind == Kind::Label && NamesAnother(form, c)) return false;
   if (c.name == lblProb.name) return false;
   if (c.name == lblAdd.name) return c.index == 4;
-  for (const FractionView& v : kFractions) {
-    for (const ControlName part : {v.upper_root, v.bar, v.lower_root}) {
+  for (const FractionRows& v : kFractionRows) {
+    for (const ControlId part : {v.upper.sign, ControlId(v.bar), v.lower.sign}) {
       if (c.name == part.name) return false;
     }
   }
@@ -184,11 +169,11 @@ bool Exposed(const Form& form, const Control& c) {
 }
 
 std::string ReadFraction(const Form& form, ControlId frame) {
-  for (const FractionView& v : kFractions) {
+  for (const FractionRows& v : kFractionRows) {
     if (v.frame.name != frame.name) continue;
-    const Term upper = ReadRow(form, v.first_number, v.first_plus, v.upper_root);
+    const Term upper = ReadRow(form, v.upper);
     if (!form(v.bar).visible) return upper.text;
-    const Term lower = ReadRow(form, v.first_number + 3, v.first_plus + 1, v.lower_root);
+    const Term lower = ReadRow(form, v.lower);
     std::string out = upper.sum ? "the quantity " + upper.text + "," : upper.text;
     out += " over ";
     out += lower.sum ? "the quantity " + lower.text : lower.text;

@@ -167,8 +167,9 @@ TEST(Rows, EveryProblemOfEveryLevelStandsClearOfItsRootSigns) {
       const auto draws = testing::EveryDraw(level);
       for (std::size_t i = 0; i < draws.size(); i += testing::SampleStride(level)) {
         t.make(draws[i]);
-        for (const auto& [rows, bar] :
-             {std::pair(&ProblemRows()[0], Line1), std::pair(&ProblemRows()[2], Line2)}) {
+        for (const FractionRows& fraction : kFractionRows) {
+          const ProblemRow rows[] = {fraction.upper, fraction.lower};
+          const ControlId bar = fraction.bar;
           const std::string shown = Shown(b, rows);
           if (!seen.insert(shown).second) continue;
           ASSERT_EQ(Check(b, rows, bar, ratio, i == 0), "")
