@@ -93,6 +93,14 @@ TEST(ReadNumber, ReadsWhatOtherKeyboardsType) {
       {"\xc2\xb2", 0},                                // nor is superscript two
       {"3\xff\xfe", 3},                               // ill-formed UTF-8 ends the number
       {"\xd9", 0},
+      {"\xc0\xb3", 0},                                // overlong "3" in two bytes
+      {"\xe0\x80\xb3", 0},                            // in three
+      {"\xf0\x80\x80\xb3", 0},                        // in four
+      {"1\xc1\xb3", 1},
+      {"\xed\xa0\x80", 0},                            // a surrogate
+      {"1\xd9\xaa", 1},                               // right after Arabic-Indic nine
+      {"1\xef\xbc\x9a", 1},                           // right after full-width nine
+      {"1\xd9\x9f", 1},                               // right before Arabic-Indic zero
       {"\xe2\x88", 0},
   };
   // clang-format on

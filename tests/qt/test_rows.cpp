@@ -106,6 +106,7 @@ std::string Check(const WindowBinding& b, const ProblemRow* rows, ControlId bar,
         if (next.box.left() < a.overline.left() || next.box.right() + kGap > a.overline.right()) {
           fault("a radicand is not under its overline");
         }
+        if (next.box.top() < a.overline.bottom() + kGap) fault("a radicand meets its overline");
         // A pixel more of box reaches about a pixel further.
         if (a.widened && a.overline.right() > next.box.right() + kOverhang + 1.5) {
           fault("a sign widened more than its radicand needs");
