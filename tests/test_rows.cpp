@@ -13,14 +13,14 @@ namespace {
 // A part whose ink runs from `from` to `to` (twips within its box); a part without ink is hidden.
 RowPart Part(int left, int width, std::optional<std::pair<double, double>> ink) {
   RowPart p{left, width, std::nullopt};
-  if (ink) p.ink = InkBox{ink->first, 0, ink->second, 300};
+  if (ink) p.ink = InkBox{ink->first, 0, ink->second, 300, std::nullopt};
   return p;
 }
 constexpr std::nullopt_t kHidden = std::nullopt;
 
 // A root sign drawn from its box's left edge to a pixel before its right edge, at any width.
 std::optional<InkBox> Sign(int width) {
-  return InkBox{0, 0, static_cast<double>(width - 15), 500};
+  return InkBox{0, 0, static_cast<double>(width - 15), 500, std::nullopt};
 }
 
 struct Case {
@@ -95,6 +95,37 @@ TEST(ArrangeRow, PlacesEachPartToTheTwip) {
       EXPECT_EQ(row[i].left, c.lefts[i]) << c.what << ", part " << i;
     }
     EXPECT_EQ(row[3].width, c.sign_width) << c.what;
+  }
+}
+
+// A root sign at top 975 whose overline's underside is 95 twips down; radicands whose digits
+// rise to different heights under it.
+TEST(ArrangeRow, KeepsTheRadicandsInkClearOfItsOverline) {
+  const struct {
+    std::string what;
+    double digits_top;  // the radicand's ink top within its box, which stands at 1050
+    std::optional<double> overline_bottom;
+    int top;  // where the radicand's box ends up
+  } cases[] = {
+      // 975 + 95 + 30 = 1100: ink from 1050 + 20 = 1070 moves down 2 pixels.
+      {"digits reaching into the overline", 20, 95, 1080},
+      {"digits exactly two pixels below it", 50, 95, 1050},
+      {"digits well below it", 80, 95, 1050},
+      // 1100 - 1099: a twip short is a whole pixel down.
+      {"a twip short", 49, 95, 1065},
+      {"a sign that tells no overline", 0, std::nullopt, 1050},
+  };
+  for (const auto& c : cases) {
+    RowParts row{Part(0, 0, kHidden), Part(0, 0, kHidden), Part(0, 0, kHidden),
+                 Part(2280, 1215, {{0, 1200}}), Part(2820, 225, {{0, 225}})};
+    row[3].top = 975;
+    row[3].ink->overline_bottom = c.overline_bottom;
+    row[4].top = 1050;
+    row[4].ink->top = c.digits_top;
+    ASSERT_TRUE(ArrangeRow(row, 4035, Sign)) << c.what;
+    EXPECT_EQ(row[4].top, c.top) << c.what;
+    EXPECT_EQ(row[3].top, 975) << c.what;
+    EXPECT_EQ(row[4].left, 2820) << c.what;
   }
 }
 

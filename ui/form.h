@@ -97,6 +97,7 @@ enum class Change { Props, Focus };
 // Where a control's text or picture puts ink, in twips from the control's top-left corner.
 struct InkBox {
   double left = 0, top = 0, right = 0, bottom = 0;
+  std::optional<double> overline_bottom;  // a root sign's: where the room under it begins
   bool operator==(const InkBox&) const = default;
 };
 

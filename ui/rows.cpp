@@ -117,6 +117,16 @@ void IntoFrameFromTheLeft(RowParts& row, double first) {
   }
 }
 
+// The radicand stays a gap below its overline, whatever the font's digits rise to.
+void UnderTheOverline(RowParts& row) {
+  const RowPart& sign = row[kSign];
+  RowPart& radicand = row[kRadicand];
+  if (!sign.ink || !sign.ink->overline_bottom || !radicand.ink) return;
+  const double below = sign.top + *sign.ink->overline_bottom + kRowGap;
+  const double ink_top = radicand.top + radicand.ink->top;
+  if (ink_top < below) radicand.top += OutToPixel(below - ink_top);
+}
+
 }  // namespace
 
 bool ArrangeRow(RowParts& row, int frame_width, const SignInk& sign_ink) {
@@ -129,6 +139,7 @@ bool ArrangeRow(RowParts& row, int frame_width, const SignInk& sign_ink) {
   NarrowSign(row, last - first, sign_ink);
   IntoFrameFromTheRight(row, last);
   IntoFrameFromTheLeft(row, first);
+  UnderTheOverline(row);
   return true;
 }
 
@@ -138,7 +149,7 @@ RowArranger::RowArranger(const Form& design) {
     const ProblemRow& row = rows[r];
     const ControlId parts[] = {row.whole, row.plus, row.coefficient, row.sign, row.radicand};
     for (std::size_t i = 0; i < homes_[r].size(); ++i) {
-      homes_[r][i] = {design(parts[i]).left, design(parts[i]).width};
+      homes_[r][i] = {design(parts[i]).left, design(parts[i]).width, design(parts[i]).top};
     }
   }
 }
@@ -156,8 +167,9 @@ void RowArranger::arrange(Form& f, const ProblemRow& row, const Homes& home) con
     Control at = f.control(ids[i]);
     at.props.left = home[i].left;
     if (i == kSign) at.props.width = home[i].width;
+    if (i == kRadicand) at.props.top = home[i].top;
     parts[i] = {at.props.left, at.props.width,
-                at.props.visible ? f.ink(at) : std::optional<InkBox>()};
+                at.props.visible ? f.ink(at) : std::optional<InkBox>(), at.props.top};
   }
   const Control& sign = f.control(row.sign);
   const SignInk sign_ink = [&](int width) {
@@ -173,6 +185,7 @@ void RowArranger::arrange(Form& f, const ProblemRow& row, const Homes& home) con
     f.set(ids[i], [&](Props& p) {
       p.left = part.left;
       if (i == kSign) p.width = part.width;
+      if (i == kRadicand) p.top = part.top;
     });
   }
 }

@@ -48,10 +48,12 @@ inline constexpr int kRowGap = 30;
 inline constexpr int kOverhang = 60;
 
 // One row as the arranger moves it, its parts in ProblemRow's order: where each part's box
-// stands, and the ink it draws there (in twips from the box's left edge; none for a hidden part).
+// stands, and the ink it draws there (in twips from the box's top-left corner; none for a hidden
+// part).
 struct RowPart {
   int left = 0, width = 0;
   std::optional<InkBox> ink;
+  int top = 0;
 };
 using RowParts = std::array<RowPart, 5>;
 // The root sign's ink at another width of its box (the picture stretched along).
@@ -62,7 +64,9 @@ using SignInk = std::function<std::optional<InkBox>(int width)>;
 // radicand; a coefficient, "+" or whole part that would come nearer than kRowGap to the ink on
 // its right moves left to end just that far before it. A row too long for its frame narrows its
 // sign to what the radicand needs; past the frame's right edge the row moves left as a whole,
-// past its left edge its parts move right, each as far as the one before it needs. Returns false
+// past its left edge its parts move right, each as far as the one before it needs. A radicand
+// whose ink would come nearer than kRowGap to its overline's underside moves down, in whole
+// pixels, until it does not: fonts differ in how far their digits rise. Returns false
 // where the design must stand: nothing measured, or a sign that draws nothing once widened.
 bool ArrangeRow(RowParts& row, int frame_width, const SignInk& sign_ink);
 
@@ -77,7 +81,7 @@ class RowArranger {
 
  private:
   struct Home {
-    int left = 0, width = 0;
+    int left = 0, width = 0, top = 0;
   };
   using Homes = std::array<Home, 5>;  // in the order of ProblemRow's parts
   void arrange(Form& f, const ProblemRow& row, const Homes& home) const;

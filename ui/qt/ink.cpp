@@ -32,7 +32,7 @@ Qt::Alignment Horizontal(Align a) {
 
 InkBox Twips(const QRectF& r) {
   return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.right() * kTwipsPerPixel,
-          r.bottom() * kTwipsPerPixel};
+          r.bottom() * kTwipsPerPixel, std::nullopt};
 }
 
 }  // namespace
@@ -42,7 +42,9 @@ std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
   if (c.kind == Kind::Image && c.look.picture == Picture::Radical) {
     const RadicalShape shape = RadicalOutline(box, QTransform::fromScale(pixel_ratio, pixel_ratio));
     if (shape.ink.isEmpty()) return std::nullopt;
-    return Twips(shape.ink);
+    InkBox ink = Twips(shape.ink);
+    ink.overline_bottom = shape.overline.bottom() * kTwipsPerPixel;
+    return ink;
   }
   if (c.kind != Kind::Label || c.props.text.empty()) return std::nullopt;
   // The numbers of a problem come back again and again: each caption is laid out once.
