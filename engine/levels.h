@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "ui/answer_form_table.h"
+
 namespace tovimel {
 
 // Exponents drawn from lo to hi inclusive.
@@ -48,11 +50,11 @@ struct Level {
   std::array<bool, 6> numbers;
   Show plus0, plus1;
   bool bar, upper_root, lower_root;
-  bool lower_root_first;  // the order the root signs change in
-  int answer_form;        // chosen with the level and for each new problem
+  bool lower_root_first;   // the order the root signs change in
+  AnswerForm answer_form;  // chosen with the level and for each new problem
   NewProblemForm new_problem;
-  int retry_form;    // reselected after a wrong answer
-  bool whole_forms;  // offers the forms with a whole part (7 to 14)
+  AnswerForm retry_form;  // reselected after a wrong answer
+  bool whole_forms;       // offers the forms with a whole part (7 to 14)
 };
 
 namespace level_table {
@@ -60,6 +62,7 @@ inline constexpr ExponentRange k0{0, 0}, k01{0, 1}, k02{0, 2}, k12{1, 2}, k13{1,
 inline constexpr Show H = Show::Hidden, S = Show::Shown, K = Show::Kept;
 using enum KeyMethod;
 using enum NewProblemForm;
+using enum AnswerForm;
 
 // clang-format off
 inline constexpr std::array kLevels{
@@ -68,21 +71,21 @@ inline constexpr std::array kLevels{
           .key = RationaliseAndCancel,
           .numbers = {false, false, true, false, false, false}, .plus0 = H, .plus1 = H,
           .bar = false, .upper_root = true, .lower_root = false, .lower_root_first = false,
-          .answer_form = 3, .new_problem = Select, .retry_form = 0,
+          .answer_form = ARootB, .new_problem = Select, .retry_form = ARootBOverC,
           .whole_forms = false},
     Level{.name = "Level 2",
           .draws = {{{2, {k12, k0, k0}}, {3, {k13, k13, k02}}}},
           .key = RationaliseAndCancel,
           .numbers = {false, true, true, false, false, false}, .plus0 = H, .plus1 = H,
           .bar = false, .upper_root = true, .lower_root = false, .lower_root_first = false,
-          .answer_form = 3, .new_problem = Select, .retry_form = 0,
+          .answer_form = ARootB, .new_problem = Select, .retry_form = ARootBOverC,
           .whole_forms = false},
     Level{.name = "Level 3",
           .draws = {{{2, {k12, k12, k12}}, {3, {k12, k12, k12}}, {5, {k13, k12, k12}}}},
           .key = RationaliseAndCancel,
           .numbers = {false, true, true, false, true, false}, .plus0 = H, .plus1 = H,
           .bar = true, .upper_root = true, .lower_root = false, .lower_root_first = false,
-          .answer_form = 0, .new_problem = Select, .retry_form = 0,
+          .answer_form = ARootBOverC, .new_problem = Select, .retry_form = ARootBOverC,
           .whole_forms = false},
     Level{.name = "Level 4",
           .draws = {{{2, {k13, k13, k13}}, {3, {k13, k13, k13}}, {5, {k12, k12, k12}},
@@ -92,15 +95,15 @@ inline constexpr std::array kLevels{
           // then stood before a level-4 denominator.
           .numbers = {false, true, true, false, true, true}, .plus0 = H, .plus1 = H,
           .bar = true, .upper_root = true, .lower_root = true, .lower_root_first = false,
-          .answer_form = 0, .new_problem = SelectIfKeyHasAOne, .retry_form = 0,
+          .answer_form = ARootBOverC, .new_problem = SelectIfKeyHasAOne, .retry_form = ARootBOverC,
           .whole_forms = false},
     Level{.name = "Level 5",
           .draws = {{{4, {k01, k01, k01}}, {5, {k01, k01, k01}}, {6, {k01, k01, k01}}}},
           .key = Conjugate,
           .numbers = {false, true, false, true, true, true}, .plus0 = K, .plus1 = S,
           .bar = true, .upper_root = false, .lower_root = true, .lower_root_first = true,
-          .answer_form = 7, .new_problem = SelectAndFocusWholePart,
-          .retry_form = 7, .whole_forms = true},
+          .answer_form = APlusBRootCOverD, .new_problem = SelectAndFocusWholePart,
+          .retry_form = APlusBRootCOverD, .whole_forms = true},
 };
 // clang-format on
 }  // namespace level_table

@@ -10,10 +10,6 @@
 namespace tovimel {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // The first code point of every run of ten decimal digits 0..9 (Unicode 15.0, category Nd; the
 // standard keeps each script's digits together and in order).
 constexpr char32_t kDigitZeros[] = {
@@ -36,6 +32,17 @@ constexpr struct {
     {U'\u2212', '-'}, {U'\uFF0B', '+'}, {U'\uFF0D', '-'}, {U'\uFF0E', '.'},
     {U'\uFF0C', ','}, {U'\u066B', '.'}, {U'\u066C', ','},
 };
+
+// Unicode's space separators (category Zs, Unicode 15.0) and the tab.
+bool IsSpace(char32_t c) {
+  return c == U' ' || c == U'\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+         c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// The spaces that separate thousands as "," does: no-break, narrow no-break and thin space.
+bool IsGroupSpace(char32_t c) {
+  return c == 0xA0 || c == 0x202F || c == 0x2009;
+}
 
 // One character of a UTF-8 text: the character at `at` and the bytes it takes. A byte that does
 // not start a well-formed sequence is one character of its own that is no digit.
@@ -73,6 +80,7 @@ int DigitValue(char32_t c) {
 
 // '+', '-', '.' or ',' for what the character stands for in a number, 0 for anything else.
 char Punctuation(char32_t c) {
+  if (IsGroupSpace(c)) return ',';
   for (const auto& p : kPunctuation) {
     if (p.typed == c) return p.reads;
   }
@@ -93,14 +101,23 @@ bool GroupOfThree(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  for (Character c = Decode(text, 0); c.size != 0 && IsSpace(c.code); c = Decode(text, 0)) {
+    text.remove_prefix(c.size);
+  }
+  // From the end: a space is one to three bytes, each one of them a well-formed character.
+  while (!text.empty()) {
+    std::size_t size = 1;
+    while (size < 3 && size < text.size() && (text[text.size() - size] & 0xC0) == 0x80) ++size;
+    const Character c = Decode(text, text.size() - size);
+    if (c.size != size || !IsSpace(c.code)) break;
+    text.remove_suffix(size);
+  }
   return text;
 }
 
 double ReadNumber(std::string_view text) {
+  text = Trim(text);
   std::size_t at = 0;
-  while (at < text.size() && IsBlank(text[at])) ++at;
   bool negative = false;
   Character c = Decode(text, at);
   if (const char sign = Punctuation(c.code); sign == '+' || sign == '-') {
@@ -122,8 +139,9 @@ double ReadNumber(std::string_view text) {
       at += c.size;
       continue;
     }
-    // "26,999": a comma between groups of three, after a first group of one to three digits
-    // that does not start with 0 ("0,5" stays 0, as a decimal comma would be misread).
+    // "26,999": a comma (or a no-break, narrow or thin space) between groups of three, after a
+    // first group of one to three digits that does not start with 0 ("0,5" stays 0, as a
+    // decimal comma would be misread).
     const bool first_group_fits = grouped || (group >= 1 && group <= 3 && number.front() != '0');
     if (Punctuation(c.code) != ',' || !first_group_fits || !GroupOfThree(text, at + c.size)) break;
     grouped = true;

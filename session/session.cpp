@@ -10,6 +10,7 @@
 #include "engine/generator.h"
 #include "session/clock.h"
 #include "session/level.h"
+#include "session/new_problem.h"
 #include "session/teacher_code.h"
 
 namespace tovimel {
@@ -70,7 +71,7 @@ void Session::load() {
   const auto ticks =
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   window_.random.seed(Mix(seconds ^ Mix(ticks)));
-  window_.Primes = {0, 2, 3, 5};
+  window_.Primes = kPrimes;
   window_.ProblemLimit = 20;
   window_.captureHomes();
   vsbLevel_Change(window_);

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/generator.h"
 #include "engine/levels.h"
 #include "engine/main_window.h"
+#include "session/new_problem.h"
 #include "tests/program.h"
 
 namespace tovimel::testing {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "answers/answer_forms.h"
-#include "engine/answer_setup.h"
+#include "answers/answer_setup.h"
 #include "tests/problem_space.h"
 
 namespace tovimel {

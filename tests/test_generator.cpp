@@ -11,15 +11,13 @@
 #include "engine/levels.h"
 #include "engine/main_window.h"
 #include "engine/numbers.h"
+#include "session/new_problem.h"
 #include "tests/problem_space.h"
 
 namespace tovimel {
 
 using namespace frmTovimel3;
 namespace {
-
-using testing::EveryDraw;
-using testing::LevelDraws;
 
 __extension__ typedef __int128 Wide;
 
@@ -58,14 +56,56 @@ bool Squarefree(std::int64_t n) {
   return n % 4 != 0 && n % 9 != 0 && n % 25 != 0;
 }
 
-// Makes the problem whose exponents are `drawn` (flattened in draw order) and returns the
-// problem numbers N1..N6 the test expects, after the level-5 fix-ups.
-std::array<std::int64_t, 7> MakeProblem(Window& t, int level, const std::vector<int>& drawn) {
+// Each level's draws in the order they are made: a position and the ranges of the exponents of
+// 2, 3 and 5 there. Written out here, apart from the level table the generator reads.
+struct Draws {
+  int position;
+  std::array<std::pair<int, int>, 3> ranges;
+};
+const std::vector<Draws> kDraws[] = {
+    {},
+    {{3, {{{1, 4}, {1, 3}, {0, 2}}}}},
+    {{2, {{{1, 2}, {0, 0}, {0, 0}}}}, {3, {{{1, 3}, {1, 3}, {0, 2}}}}},
+    {{2, {{{1, 2}, {1, 2}, {1, 2}}}},
+     {3, {{{1, 2}, {1, 2}, {1, 2}}}},
+     {5, {{{1, 3}, {1, 2}, {1, 2}}}}},
+    {{2, {{{1, 3}, {1, 3}, {1, 3}}}},
+     {3, {{{1, 3}, {1, 3}, {1, 3}}}},
+     {5, {{{1, 2}, {1, 2}, {1, 2}}}},
+     {6, {{{1, 2}, {1, 2}, {1, 2}}}}},
+    {{4, {{{0, 1}, {0, 1}, {0, 1}}}},
+     {5, {{{0, 1}, {0, 1}, {0, 1}}}},
+     {6, {{{0, 1}, {0, 1}, {0, 1}}}}},
+};
+
+// Every combination of exponents a level can draw, flattened in draw order.
+std::vector<std::vector<int>> EveryDraw(int level) {
+  std::vector<std::pair<int, int>> ranges;
+  for (const Draws& d : kDraws[level])
+    ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
+  std::vector<std::vector<int>> out;
+  std::vector<int> cur;
+  for (const auto& r : ranges) cur.push_back(r.first);
+  while (true) {
+    out.push_back(cur);
+    std::size_t i = 0;
+    for (; i < cur.size(); ++i) {
+      if (++cur[i] <= ranges[i].second) break;
+      cur[i] = ranges[i].first;
+    }
+    if (i == cur.size()) return out;
+  }
+}
+
+// Queues the draws of `drawn` (flattened in draw order) and returns the problem numbers N1..N6
+// the test expects from them, after the level-5 fix-ups.
+std::array<std::int64_t, 7> Script(testing::ScriptedRandom& random, int level,
+                                   const std::vector<int>& drawn) {
   std::array<std::array<int, 3>, 7> e{};
   std::size_t at = 0;
-  for (const auto& d : LevelDraws(level)) {
-    for (int j = 0; j < 3; ++j) {
-      t.random.willDraw(drawn[at], d.exponents[j].lo, d.exponents[j].hi);
+  for (const Draws& d : kDraws[level]) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      random.willDraw(drawn[at], d.ranges[j].first, d.ranges[j].second);
       e[d.position][j] = drawn[at++];
     }
   }
@@ -73,11 +113,35 @@ std::array<std::int64_t, 7> MakeProblem(Window& t, int level, const std::vector<
     if (e[5] == std::array<int, 3>{}) e[5][1] = 1;
     if (e[6] == std::array<int, 3>{}) e[6][0] = 1;
   }
-  cmdNew_Click(t.w);
-  EXPECT_TRUE(t.random.values.empty()) << "the generator made a different number of draws";
   std::array<std::int64_t, 7> n{};
   for (int i = 1; i <= 6; ++i) n[i] = Power(2, e[i][0]) * Power(3, e[i][1]) * Power(5, e[i][2]);
   return n;
+}
+
+// The generator alone, without a window: the problem and its key, K1..K6.
+struct Made {
+  std::array<std::int64_t, 7> n;  // N1..N6 as expected
+  Problem problem;
+  Key key() const {
+    Key k{};
+    for (std::size_t i = 0; i < 6; ++i) k[i] = problem.key[i + 1];
+    return k;
+  }
+};
+Made Generate(int level, const std::vector<int>& drawn) {
+  testing::ScriptedRandom random;
+  Made made;
+  made.n = Script(random, level, drawn);
+  made.problem = tovimel::MakeProblem(*FindLevel(level), random);
+  EXPECT_TRUE(random.values.empty()) << "the generator made a different number of draws";
+  return made;
+}
+
+// The same through "&Next" on a loaded window.
+void MakeProblem(Window& t, int level, const std::vector<int>& drawn) {
+  Script(t.random, level, drawn);
+  cmdNew_Click(t.w);
+  EXPECT_TRUE(t.random.values.empty()) << "the generator made a different number of draws";
 }
 
 TEST(Generator, WorkedResults) {
@@ -93,9 +157,7 @@ TEST(Generator, WorkedResults) {
       {5, {1, 1, 1, 1, 0, 0, 0, 1, 0}, {15, -1, 3, 0, 444, 1}},
   };
   for (const auto& c : cases) {
-    Window t(c.level);
-    MakeProblem(t, c.level, c.drawn);
-    EXPECT_EQ(t.key(), c.want) << "level " << c.level;
+    EXPECT_EQ(Generate(c.level, c.drawn).key(), c.want) << "level " << c.level;
   }
   Window t(5);
   MakeProblem(t, 5, {1, 0, 0, 0, 1, 0, 0, 0, 1});
@@ -107,12 +169,12 @@ TEST(Generator, WorkedResults) {
 // form. Exact integers only: no floating point can hide an error here.
 TEST(Generator, EveryKeyEqualsItsProblem) {
   for (int level = 1; level <= 5; ++level) {
-    Window t(level);
     int checked = 0;
     for (const auto& drawn : EveryDraw(level)) {
-      const auto n = MakeProblem(t, level, drawn);
-      for (int i = 1; i <= 6; ++i) ASSERT_EQ(t.shown(i - 1), n[i]) << "N" << i;
-      const Key k = t.key();
+      const Made made = Generate(level, drawn);
+      const auto& n = made.n;
+      for (int i = 1; i <= 6; ++i) ASSERT_EQ(made.problem.numbers[i], n[i]) << "N" << i;
+      const Key k = made.key();
       SCOPED_TRACE(::testing::Message() << "level " << level << " N2=" << n[2] << " N3=" << n[3]
                                         << " N4=" << n[4] << " N5=" << n[5] << " N6=" << n[6]);
       const std::int64_t K1 = k[0], K2 = k[1], K3 = k[2], K4 = k[3], K5 = k[4], K6 = k[5];
@@ -202,11 +264,11 @@ TEST(Generator, RealDrawsCoverExactlyTheRanges) {
     for (int i = 1; i <= 6; ++i) {
       for (int j = 1; j <= 3; ++j) want[{i, j}] = {0};
     }
-    for (const auto& d : LevelDraws(level)) {
-      for (int j = 0; j < 3; ++j) {
+    for (const Draws& d : kDraws[level]) {
+      for (std::size_t j = 0; j < 3; ++j) {
         std::set<int> all;
-        for (int v = d.exponents[j].lo; v <= d.exponents[j].hi; ++v) all.insert(v);
-        want[{d.position, j + 1}] = all;
+        for (int v = d.ranges[j].first; v <= d.ranges[j].second; ++v) all.insert(v);
+        want[{d.position, static_cast<int>(j) + 1}] = all;
       }
     }
     EXPECT_EQ(seen, want) << "level " << level;

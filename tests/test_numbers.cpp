@@ -74,12 +74,33 @@ TEST(ReadNumber, ReadsWhatOtherKeyboardsType) {
       {"0,500", 0},
       {"1,000,00", 1000},
       {",123", 0},
-      {"12\xc2\xa0" "000", 12},                        // a no-break space ends the number
+      {"12\xc2\xa0" "000", 12000},                     // a no-break space between groups
+      {"1\xe2\x80\xaf" "350", 1350},                    // narrow no-break space
+      {"1\xe2\x80\x89" "350", 1350},                    // thin space
+      {"-2\xe2\x80\x89" "500\xe2\x80\x89" "000", -2500000},
+      {"1\xc2\xa0" "35", 1},                            // not a group of three
+      {"12\xc2\xa0" "0000", 12},
+      {"0\xc2\xa0" "500", 0},
+      {"1 350", 1},                                     // an ordinary space still ends it
+      {"1\xe2\x80\x83" "350", 1},                       // and so does an em space
+      {"\xc2\xa0" "5\xc2\xa0", 5},                       // no-break spaces around
+      {"\xe3\x80\x80" "7\xe3\x80\x80", 7},               // ideographic spaces around
+      {"\xe2\x80\x83\xe1\x9a\x80\xe2\x81\x9f" "-8", -8},   // em, Ogham, mathematical spaces
+      {"\xc2\xa0-\xc2\xa0" "3", 0},                      // a space after the sign
+      {"\xe2\x80\x8b" "5", 0},                          // a zero-width space is no space
       {"5\xe2\x88\x9a" "2", 5},                        // 5 root 2
       {"\xe2\x85\xa2", 0},                            // Roman numeral three is no decimal digit
       {"\xc2\xb2", 0},                                // nor is superscript two
       {"3\xff\xfe", 3},                               // ill-formed UTF-8 ends the number
       {"\xd9", 0},
+      {"\xc0\xb3", 0},                                // overlong "3" in two bytes
+      {"\xe0\x80\xb3", 0},                            // in three
+      {"\xf0\x80\x80\xb3", 0},                        // in four
+      {"1\xc1\xb3", 1},
+      {"\xed\xa0\x80", 0},                            // a surrogate
+      {"1\xd9\xaa", 1},                               // right after Arabic-Indic nine
+      {"1\xef\xbc\x9a", 1},                           // right after full-width nine
+      {"1\xd9\x9f", 1},                               // right before Arabic-Indic zero
       {"\xe2\x88", 0},
   };
   // clang-format on
@@ -130,6 +151,10 @@ TEST(Trim, BlanksAtBothEnds) {
   EXPECT_EQ(Trim("  -3 \t"), "-3");
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(Trim(" a b "), "a b");
+  EXPECT_EQ(Trim("\xe3\x80\x80\xc2\xa0-3\xe2\x80\xaf\t"), "-3");
+  EXPECT_EQ(Trim("3\xe2\x80\x8b"), "3\xe2\x80\x8b");        // zero width space is no space
+  const std::string stray = std::string("\xa0") + "3\xa0";  // bytes that are no characters
+  EXPECT_EQ(Trim(stray), stray);
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ui/answer_form_table.h"
 #include "ui/controls.h"
 #include "ui/layouts.h"
+#include "ui/rows.h"
 
 namespace tovimel {
 namespace {
@@ -57,43 +59,13 @@ std::vector<Row> MainRows() {
       {.id = lblTeacher, .name = "Teacher", .tells = Tells::Text},
   };
   // Each answer form and its picture, by the shape it stands for.
-  constexpr std::string_view kForms[] = {
-      "a root b over c",
-      "root b over c",
-      "a over c",
-      "a root b",
-      "a",
-      "root b",
-      "1 over c",
-      "the quantity a plus b root c, over d",
-      "the quantity a minus b root c, over d",
-      "the quantity a plus root b, over c",
-      "the quantity a minus root b, over c",
-      "a plus b root c",
-      "a minus b root c",
-      "a plus root c",
-      "a minus root c",
-  };
   for (int i = 0; i < optAnswerForm.count; ++i) {
-    rows.push_back({.id = optAnswerForm[i], .name = kForms[i]});
+    const AnswerFormRow& form = kAnswerFormTable[static_cast<std::size_t>(i)];
+    rows.push_back({.id = optAnswerForm[i], .name = form.shape});
+    if (PictureRow(form.picture.name) == &form) {
+      rows.push_back({.id = form.picture, .name = PictureShape(form)});
+    }
   }
-  const struct {
-    ControlName image;
-    std::string_view shape;
-  } pictures[] = {
-      {Image7, kForms[0]},
-      {Image8, kForms[1]},
-      {Image9, kForms[2]},
-      {Image10, kForms[3]},
-      {Image11, kForms[4]},
-      {Image12, kForms[5]},
-      {Image13, kForms[6]},
-      {Image6, "the quantity a plus or minus b root c, over d"},
-      {Image14, "the quantity a plus or minus root b, over c"},
-      {Image4, "a plus or minus b root c"},
-      {Image15, "a plus or minus root c"},
-  };
-  for (const auto& p : pictures) rows.push_back({.id = p.image, .name = p.shape});
   return rows;
 }
 
@@ -110,7 +82,7 @@ std::vector<Row> SignInRows() {
 const std::vector<Row>& RowsOf(const Form& form) {
   static const std::vector<Row> main = MainRows();
   static const std::vector<Row> sign_in = SignInRows();
-  return form.name() == "frmSignIn" ? sign_in : main;
+  return form.is(frmSignIn::self) ? sign_in : main;
 }
 
 const Row* FindRow(const Form& form, const Control& c) {
@@ -126,20 +98,6 @@ bool NamesAnother(const Form& form, const Control& c) {
   return std::any_of(rows.begin(), rows.end(),
                      [&](const Row& r) { return r.named_by.name == c.name; });
 }
-
-// The frames that show a fraction in the problem template, and the controls that show it.
-struct FractionView {
-  ControlName frame;
-  int first_number;  // lblProb(first_number) .. lblProb(first_number + 5): N1..N6
-  int first_plus;    // lblAdd(first_plus), lblAdd(first_plus + 1): the two signs
-  ControlName upper_root, bar, lower_root;
-};
-
-constexpr FractionView kFractions[] = {
-    {frmTovimel3::fraProb, 0, 0, frmTovimel3::imgUpperRadical, frmTovimel3::Line1,
-     frmTovimel3::imgLowerRadical},
-    {frmTovimel3::fraKey, 6, 2, frmTovimel3::Image1, frmTovimel3::Line2, frmTovimel3::Image5},
-};
 
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -165,11 +123,8 @@ std::string Caption(std::string_view text) {
 }
 
 bool Showing(const Form& form, const Control& c) {
-  if (!form.window().props.visible) return false;
-  for (const Control* at = &c;; at = &form.control({at->container})) {
-    if (!at->props.visible) return false;
-    if (at->container.empty()) return true;
-  }
+  return form.window().props.visible &&
+         !form.firstUp(c, [](const Control& at) { return !at.props.visible; });
 }
 
 // One row of the fraction: whole part, sign, coefficient, root, radicand, as far as they show.
@@ -178,24 +133,22 @@ struct Term {
   bool sum = false;  // a shown sign joins two terms
 };
 
-Term ReadRow(const Form& form, int number, int plus, ControlId root) {
-  using frmTovimel3::lblAdd;
-  using frmTovimel3::lblProb;
+Term ReadRow(const Form& form, const ProblemRow& row) {
   Term term;
   const auto add = [&](std::string_view word) {
     if (word.empty()) return;
     if (!term.text.empty()) term.text += ' ';
     term.text += word;
   };
-  if (form(lblProb[number]).visible) add(TrimBlanks(form(lblProb[number]).text));
-  if (form(lblAdd[plus]).visible) {
-    const std::string word = SignWord(form(lblAdd[plus]).text);
+  if (form(row.whole).visible) add(TrimBlanks(form(row.whole).text));
+  if (form(row.plus).visible) {
+    const std::string word = SignWord(form(row.plus).text);
     term.sum = !word.empty();
     add(word);
   }
-  if (form(lblProb[number + 1]).visible) add(TrimBlanks(form(lblProb[number + 1]).text));
-  if (form(root).visible) add("root");
-  if (form(lblProb[number + 2]).visible) add(TrimBlanks(form(lblProb[number + 2]).text));
+  if (form(row.coefficient).visible) add(TrimBlanks(form(row.coefficient).text));
+  if (form(row.sign).visible) add("root");
+  if (form(row.radicand).visible) add(TrimBlanks(form(row.radicand).text));
   return term;
 }
 
@@ -207,8 +160,8 @@ bool Exposed(const Form& form, const Control& c) {
   if (c.kind == Kind::Label && NamesAnother(form, c)) return false;
   if (c.name == lblProb.name) return false;
   if (c.name == lblAdd.name) return c.index == 4;
-  for (const FractionView& v : kFractions) {
-    for (const ControlName part : {v.upper_root, v.bar, v.lower_root}) {
+  for (const FractionRows& v : kFractionRows) {
+    for (const ControlId part : {v.upper.sign, ControlId(v.bar), v.lower.sign}) {
       if (c.name == part.name) return false;
     }
   }
@@ -216,11 +169,11 @@ bool Exposed(const Form& form, const Control& c) {
 }
 
 std::string ReadFraction(const Form& form, ControlId frame) {
-  for (const FractionView& v : kFractions) {
+  for (const FractionRows& v : kFractionRows) {
     if (v.frame.name != frame.name) continue;
-    const Term upper = ReadRow(form, v.first_number, v.first_plus, v.upper_root);
+    const Term upper = ReadRow(form, v.upper);
     if (!form(v.bar).visible) return upper.text;
-    const Term lower = ReadRow(form, v.first_number + 3, v.first_plus + 1, v.lower_root);
+    const Term lower = ReadRow(form, v.lower);
     std::string out = upper.sum ? "the quantity " + upper.text + "," : upper.text;
     out += " over ";
     out += lower.sum ? "the quantity " + lower.text : lower.text;
@@ -266,34 +219,26 @@ std::optional<ControlId> EnterPresses(const Control& focused) {
 }
 
 std::optional<ControlId> EscapePresses(const Form& form) {
-  if (form.name() == "frmSignIn") return ControlId(frmSignIn::cmdExit);
+  if (form.is(frmSignIn::self)) return ControlId(frmSignIn::cmdExit);
   return std::nullopt;
 }
 
 std::optional<ControlId> PictureSelects(const Form& form, const Control& picture, int y) {
   using namespace frmTovimel3;
-  // Each picture and the first of its forms; the pictures of forms 7 to 14 serve a pair.
-  const struct {
-    ControlName image;
-    int form;
-    int count;
-  } kPictures[] = {{Image7, 0, 1},  {Image8, 1, 1},  {Image9, 2, 1},  {Image10, 3, 1},
-                   {Image11, 4, 1}, {Image12, 5, 1}, {Image13, 6, 1}, {Image6, 7, 2},
-                   {Image14, 9, 2}, {Image4, 11, 2}, {Image15, 13, 2}};
-  for (const auto& p : kPictures) {
-    if (p.image.name != picture.name) continue;
-    const int at = picture.props.top + y;
-    int best = p.form;
-    for (int i = p.form; i < p.form + p.count; ++i) {
-      const auto centre = [&](int k) {
-        const Props& o = form(optAnswerForm[k]);
-        return std::abs(o.top + o.height / 2 - at);
-      };
-      if (centre(i) < centre(best)) best = i;
-    }
-    return optAnswerForm[best];
+  // A picture serves its own form or, drawn with "±", a pair of them.
+  const auto forms = FormsOfPicture(picture.name);
+  if (!forms) return std::nullopt;
+  const int first = Index(forms->first);
+  const int at = picture.props.top + y;
+  int best = first;
+  for (int i = first; i < first + forms->count; ++i) {
+    const auto centre = [&](int k) {
+      const Props& o = form(optAnswerForm[k]);
+      return std::abs(o.top + o.height / 2 - at);
+    };
+    if (centre(i) < centre(best)) best = i;
   }
-  return std::nullopt;
+  return optAnswerForm[best];
 }
 
 }  // namespace tovimel

@@ -25,6 +25,9 @@ struct ControlArray {
 // The practice window.
 namespace frmTovimel3 {
 
+// The window itself
+inline constexpr ControlName self{"frmTovimel3"};
+
 // Frames
 inline constexpr ControlName fraProb{"fraProb"}, fraTimer{"fraTimer"}, fraLevel{"fraLevel"},
     fraAnswer{"fraAnswer"}, fraStudentData{"fraStudentData"}, fraKey{"fraKey"}, Frame1{"Frame1"},
@@ -66,6 +69,7 @@ inline constexpr ControlName lblPeriod{"lblPeriod"}, lblID{"lblID"}, lblDate{"lb
 // The sign-in window.
 namespace frmSignIn {
 
+inline constexpr ControlName self{"frmSignIn"};
 inline constexpr ControlName Label1{"Label1"}, lblFlash{"lblFlash"}, txtPeriod{"txtPeriod"},
     Label3{"Label3"}, txtID{"txtID"}, lblNameTitle{"lblNameTitle"}, txtName{"txtName"},
     Label2{"Label2"}, txtTeacher{"txtTeacher"}, cmdOk{"cmdOk"}, cmdExit{"cmdExit"},

@@ -5,6 +5,13 @@
 #include <stdexcept>
 
 namespace tovimel {
+namespace {
+
+bool HiddenOrDisabled(const Control& c) {
+  return !c.props.visible || !c.props.enabled;
+}
+
+}  // namespace
 
 std::string ControlId::key() const {
   std::string key(name);
@@ -155,12 +162,7 @@ bool Form::canFocus(const Control& c) const {
     default:
       return false;
   }
-  const Control* at = &c;
-  while (true) {
-    if (!at->props.visible || !at->props.enabled) return false;
-    if (at->container.empty()) return true;
-    at = &controls_[require({at->container})];
-  }
+  return !firstUp(c, HiddenOrDisabled);
 }
 
 bool Form::focus(ControlId id) {
@@ -198,13 +200,7 @@ void Form::onClose(std::function<void()> handler) {
 }
 
 bool Form::operable(const Control& c) const {
-  if (!controls_.front().props.enabled) return false;
-  const Control* at = &c;
-  while (true) {
-    if (!at->props.visible || !at->props.enabled) return false;
-    if (at->container.empty()) return true;
-    at = &controls_[require({at->container})];
-  }
+  return controls_.front().props.enabled && !firstUp(c, HiddenOrDisabled);
 }
 
 bool Form::click(ControlId id) {

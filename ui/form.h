@@ -37,6 +37,10 @@ inline constexpr Rgb kBlack{0, 0, 0};
 
 enum class Align { Left, Center, Right };
 
+// What an image control shows: the radical sign stretched to its box, or the picture of the
+// answer forms it stands beside (ui/answer_form_table.h says which and how it is drawn).
+enum class Picture { None, Radical, AnswerForm };
+
 // What a control looks like by design; nothing at run time changes it.
 struct Look {
   std::string font_family;  // empty: the window's default font
@@ -44,9 +48,9 @@ struct Look {
   bool bold = false;
   bool border = false;  // frames: a drawn frame; labels: a single-line border
   Align align = Align::Left;
-  bool auto_size = false;  // labels: width and height follow the caption
-  std::string picture;     // images: which drawing to show
-  int tab_index = -1;      // position in the focus order, -1 when the control takes no focus
+  bool auto_size = false;           // labels: width and height follow the caption
+  Picture picture = Picture::None;  // images: which drawing to show
+  int tab_index = -1;  // position in the focus order, -1 when the control takes no focus
   bool default_button = false;
   bool clickable = false;  // labels that have a Click handler
 };
@@ -93,6 +97,7 @@ enum class Change { Props, Focus };
 // Where a control's text or picture puts ink, in twips from the control's top-left corner.
 struct InkBox {
   double left = 0, top = 0, right = 0, bottom = 0;
+  std::optional<double> overline_bottom;  // a root sign's: where the room under it begins
   bool operator==(const InkBox&) const = default;
 };
 
@@ -159,6 +164,17 @@ class Form {
   void requestClose();
   // Whether a person could operate the control now (shown, enabled, window enabled).
   bool operable(const Control& c) const;
+  // The first of `c` and the frames around it, innermost first, for which `test` holds; nullptr
+  // when none does. The window itself is not among them.
+  template <class Test>
+  const Control* firstUp(const Control& c, Test test) const {
+    for (const Control* at = &c;; at = &control({at->container})) {
+      if (test(*at)) return at;
+      if (at->container.empty()) return nullptr;
+    }
+  }
+  // Whether this form is the window named `window` (frmSignIn::self, frmTovimel3::self).
+  bool is(ControlId window) const { return name() == window.name; }
 
   // Every real change is reported once; returns an id for unobserve.
   int observe(Observer observer);

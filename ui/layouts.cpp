@@ -40,7 +40,7 @@ struct Row {
   bool border = false;
   Align align = Align::Left;
   bool auto_size = false;
-  const char* picture = "";
+  Picture picture = Picture::None;
   int tab = -1;
   bool hidden = false;
   bool disabled = false;
@@ -99,6 +99,7 @@ std::vector<Control> BuildAll(std::initializer_list<Row> rows) {
 
 using K = Kind;
 constexpr Align C = Align::Center;
+constexpr Picture kRadical = Picture::Radical, kFormPicture = Picture::AnswerForm;
 
 }  // namespace
 
@@ -108,7 +109,7 @@ std::vector<Control> MainWindowLayout(int levels) {
   // Containers come before what they hold; later rows stack above earlier ones.
   // clang-format off
   return BuildAll({
-      {.kind = K::Window, .id = {"frmTovimel3"}, .text = title, .width = 9675, .height = 7695},
+      {.kind = K::Window, .id = self, .text = title, .width = 9675, .height = 7695},
       {.kind = K::Frame, .id = fraProb, .text = "Simplify", .left = 390, .top = 225, .width = 4035, .height = 1725, .border = true},
       {.kind = K::Frame, .id = fraTimer, .left = 4485, .top = -15, .width = 2145, .height = 1080},
       {.kind = K::Frame, .id = fraLevel, .text = "Level", .left = 8145, .top = 120, .width = 930, .height = 1980, .border = true},
@@ -138,13 +139,13 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Label, .id = lblProb[0], .container = fraProb, .text = "0", .left = 495, .top = 375, .width = 225, .height = 465, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Label, .id = lblAdd[0], .container = fraProb, .text = "+", .left = 975, .top = 450, .width = 330, .height = 405, .font = kNarrow, .align = C},
       {.kind = K::Label, .id = lblProb[1], .container = fraProb, .text = "0", .left = 1770, .top = 360, .width = 225, .height = 480, .font = kNarrow, .align = C, .auto_size = true},
-      {.kind = K::Image, .id = imgUpperRadical, .container = fraProb, .left = 2175, .top = 240, .width = 1500, .height = 555, .picture = "radical"},
+      {.kind = K::Image, .id = imgUpperRadical, .container = fraProb, .left = 2175, .top = 240, .width = 1500, .height = 555, .picture = kRadical},
       {.kind = K::Label, .id = lblProb[2], .container = fraProb, .text = "0", .left = 2790, .top = 360, .width = 300, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Line, .id = Line1, .container = fraProb, .x1 = 60, .y1 = 915, .x2 = 3855, .y2 = 915},
       {.kind = K::Label, .id = lblProb[3], .container = fraProb, .text = "0", .left = 495, .top = 1035, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Label, .id = lblAdd[1], .container = fraProb, .text = "+", .left = 960, .top = 1065, .width = 330, .height = 405, .font = kNarrow, .align = C},
       {.kind = K::Label, .id = lblProb[4], .container = fraProb, .text = "0", .left = 1830, .top = 1035, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
-      {.kind = K::Image, .id = imgLowerRadical, .container = fraProb, .left = 2280, .top = 975, .width = 1215, .height = 495, .picture = "radical"},
+      {.kind = K::Image, .id = imgLowerRadical, .container = fraProb, .left = 2280, .top = 975, .width = 1215, .height = 495, .picture = kRadical},
       {.kind = K::Label, .id = lblProb[5], .container = fraProb, .text = "0", .left = 2820, .top = 1050, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
 
       // The clock.
@@ -174,21 +175,21 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Option, .id = optAnswerForm[12], .container = Frame1, .left = 2865, .top = 1575, .width = 240, .height = 315, .tab = 22},
       {.kind = K::Option, .id = optAnswerForm[13], .container = Frame1, .left = 4305, .top = 1305, .width = 240, .height = 315, .tab = 23},
       {.kind = K::Option, .id = optAnswerForm[14], .container = Frame1, .left = 4305, .top = 1590, .width = 240, .height = 315, .tab = 24},
-      {.kind = K::Image, .id = Image7, .container = Frame1, .left = 405, .top = 270, .width = 615, .height = 780, .picture = "Image7"},
-      {.kind = K::Image, .id = Image8, .container = Frame1, .left = 1380, .top = 315, .width = 480, .height = 765, .picture = "Image8"},
-      {.kind = K::Image, .id = Image9, .container = Frame1, .left = 2265, .top = 405, .width = 360, .height = 630, .picture = "Image9"},
-      {.kind = K::Image, .id = Image10, .container = Frame1, .left = 3210, .top = 495, .width = 615, .height = 480, .picture = "Image10"},
-      {.kind = K::Image, .id = Image11, .container = Frame1, .left = 4170, .top = 570, .width = 405, .height = 360, .picture = "Image11"},
-      {.kind = K::Image, .id = Image12, .container = Frame1, .left = 4860, .top = 570, .width = 450, .height = 405, .picture = "Image12"},
-      {.kind = K::Image, .id = Image13, .container = Frame1, .left = 5760, .top = 435, .width = 330, .height = 690, .picture = "Image13"},
-      {.kind = K::Image, .id = Image6, .container = Frame1, .left = 405, .top = 1140, .width = 945, .height = 825, .picture = "Image6"},
-      {.kind = K::Image, .id = Image14, .container = Frame1, .left = 1815, .top = 1110, .width = 840, .height = 885, .picture = "Image14"},
-      {.kind = K::Image, .id = Image4, .container = Frame1, .left = 3180, .top = 1245, .width = 870, .height = 600, .picture = "Image4"},
-      {.kind = K::Image, .id = Image15, .container = Frame1, .left = 4545, .top = 1230, .width = 825, .height = 585, .picture = "Image15"},
+      {.kind = K::Image, .id = Image7, .container = Frame1, .left = 405, .top = 270, .width = 615, .height = 780, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image8, .container = Frame1, .left = 1380, .top = 315, .width = 480, .height = 765, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image9, .container = Frame1, .left = 2265, .top = 405, .width = 360, .height = 630, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image10, .container = Frame1, .left = 3210, .top = 495, .width = 615, .height = 480, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image11, .container = Frame1, .left = 4170, .top = 570, .width = 405, .height = 360, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image12, .container = Frame1, .left = 4860, .top = 570, .width = 450, .height = 405, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image13, .container = Frame1, .left = 5760, .top = 435, .width = 330, .height = 690, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image6, .container = Frame1, .left = 405, .top = 1140, .width = 945, .height = 825, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image14, .container = Frame1, .left = 1815, .top = 1110, .width = 840, .height = 885, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image4, .container = Frame1, .left = 3180, .top = 1245, .width = 870, .height = 600, .picture = kFormPicture},
+      {.kind = K::Image, .id = Image15, .container = Frame1, .left = 4545, .top = 1230, .width = 825, .height = 585, .picture = kFormPicture},
       {.kind = K::TextBox, .id = txtAnswer[0], .container = Frame2, .left = 195, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 2},
       {.kind = K::Label, .id = lblAdd[4], .container = Frame2, .text = "+", .left = 1380, .top = 255, .width = 330, .height = 645, .font = kNarrow, .align = C},
       {.kind = K::TextBox, .id = txtAnswer[1], .container = Frame2, .left = 1845, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 3},
-      {.kind = K::Image, .id = imgRadical, .container = Frame2, .left = 3000, .top = 135, .width = 1605, .height = 765, .picture = "radical"},
+      {.kind = K::Image, .id = imgRadical, .container = Frame2, .left = 3000, .top = 135, .width = 1605, .height = 765, .picture = kRadical},
       {.kind = K::TextBox, .id = txtAnswer[2], .container = Frame2, .left = 3510, .top = 300, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 4},
       {.kind = K::TextBox, .id = txtAnswer[3], .container = Frame2, .left = 1845, .top = 1155, .width = 1065, .height = 615, .font = kNarrow, .back = kFreshBox, .align = C, .tab = 5},
       {.kind = K::Line, .id = lneViniculum, .container = Frame2, .x1 = 90, .y1 = 975, .x2 = 4620, .y2 = 990},
@@ -204,13 +205,13 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Label, .id = lblProb[6], .container = fraKey, .text = "0", .left = 150, .top = 360, .width = 225, .height = 465, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Label, .id = lblAdd[2], .container = fraKey, .text = "+", .left = 525, .top = 405, .width = 330, .height = 405, .font = kNarrow, .align = C},
       {.kind = K::Label, .id = lblProb[7], .container = fraKey, .text = "0", .left = 1335, .top = 375, .width = 225, .height = 480, .font = kNarrow, .align = C, .auto_size = true},
-      {.kind = K::Image, .id = Image1, .container = fraKey, .left = 1755, .top = 255, .width = 1200, .height = 555, .picture = "radical"},
+      {.kind = K::Image, .id = Image1, .container = fraKey, .left = 1755, .top = 255, .width = 1200, .height = 555, .picture = kRadical},
       {.kind = K::Label, .id = lblProb[8], .container = fraKey, .text = "0", .left = 2310, .top = 375, .width = 210, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Line, .id = Line2, .container = fraKey, .x1 = 60, .y1 = 915, .x2 = 3060, .y2 = 900},
       {.kind = K::Label, .id = lblProb[9], .container = fraKey, .text = "0", .left = 180, .top = 1035, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Label, .id = lblAdd[3], .container = fraKey, .text = "+", .left = 480, .top = 1080, .width = 330, .height = 405, .font = kNarrow, .align = C},
       {.kind = K::Label, .id = lblProb[10], .container = fraKey, .text = "0", .left = 1350, .top = 1035, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
-      {.kind = K::Image, .id = Image5, .container = fraKey, .left = 1740, .top = 975, .width = 1215, .height = 495, .picture = "radical"},
+      {.kind = K::Image, .id = Image5, .container = fraKey, .left = 1740, .top = 975, .width = 1215, .height = 495, .picture = kRadical},
       {.kind = K::Label, .id = lblProb[11], .container = fraKey, .text = "0", .left = 2280, .top = 1065, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
   });
   // clang-format on
@@ -221,7 +222,7 @@ std::vector<Control> SignInLayout() {
   constexpr Rgb kBack{255, 255, 192};
   // clang-format off
   return BuildAll({
-      {.kind = K::Window, .id = {"frmSignIn"}, .text = "Please Sign In", .width = 4815, .height = 4845, .back = kBack},
+      {.kind = K::Window, .id = self, .text = "Please Sign In", .width = 4815, .height = 4845, .back = kBack},
       {.kind = K::Label, .id = Label1, .text = "Period", .left = 600, .top = 120, .width = 1215, .height = 255, .back = kBack},
       {.kind = K::Label, .id = lblFlash, .text = "Please Sign In", .left = 1920, .top = 360, .width = 2775, .height = 495, .font = kSans18, .back = Rgb{255, 255, 128}, .border = true},
       {.kind = K::TextBox, .id = txtPeriod, .left = 600, .top = 480, .width = 675, .height = 495, .font = kEntry, .tab = 0},

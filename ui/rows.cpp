@@ -3,14 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
-
-#include "ui/controls.h"
 
 namespace tovimel {
-
-using namespace frmTovimel3;
-
 namespace {
 
 constexpr int kPixel = 15;
@@ -28,135 +22,170 @@ int OutToPixel(double twips) {
   return static_cast<int>(twips < 0 ? std::floor(pixels) : std::ceil(pixels)) * kPixel;
 }
 
+// The four rows in the order the arranger remembers them.
+std::array<ProblemRow, 4> AllRows() {
+  return {kFractionRows[0].upper, kFractionRows[0].lower, kFractionRows[1].upper,
+          kFractionRows[1].lower};
+}
+
+// Whether the sign, drawing `sign`, has its overline reach `overhang` past the radicand's ink.
+bool Reaches(const RowParts& row, const std::optional<InkBox>& sign, int overhang) {
+  const RowPart& radicand = row[kRadicand];
+  return !radicand.ink ||
+         (sign && row[kSign].left + sign->right >= radicand.left + radicand.ink->right + overhang);
+}
+
+// Where the overline falls short of the radicand, the sign widens to overhang it. False when
+// the sign then draws nothing.
+bool WidenSign(RowParts& row, const SignInk& sign_ink) {
+  RowPart& sign = row[kSign];
+  if (!sign.ink || Reaches(row, sign.ink, kRowGap)) return true;
+  for (int step = 0; step < 400 && !Reaches(row, sign.ink, kOverhang); ++step) {
+    sign.width += kPixel;
+    sign.ink = sign_ink(sign.width);
+  }
+  return sign.ink.has_value();
+}
+
+// Right to left from the sign: each part where it stands, unless its ink would come nearer than
+// the gap to the ink on its right.
+void Pack(RowParts& row) {
+  std::optional<double> limit;
+  if (row[kSign].ink) limit = row[kSign].left + row[kSign].ink->left;
+  for (std::size_t i = kSign; i-- > 0;) {
+    RowPart& part = row[i];
+    if (!part.ink) continue;
+    if (limit && part.left + part.ink->right > *limit - kRowGap) {
+      part.left = FloorToPixel(*limit - kRowGap - part.ink->right);
+    }
+    limit = part.left + part.ink->left;
+  }
+}
+
+// Where the row's ink begins and ends.
+struct Span {
+  double lo = 0, hi = 0;
+};
+Span SpanOf(const RowParts& row) {
+  Span span;
+  bool any = false;
+  for (const RowPart& part : row) {
+    if (!part.ink) continue;
+    const double l = part.left + part.ink->left, r = part.left + part.ink->right;
+    span.lo = any ? std::min(span.lo, l) : l;
+    span.hi = any ? std::max(span.hi, r) : r;
+    any = true;
+  }
+  return span;
+}
+
+// Too long for the frame: the overline gives up what it has beyond the radicand.
+void NarrowSign(RowParts& row, double room, const SignInk& sign_ink) {
+  RowPart& sign = row[kSign];
+  const Span span = SpanOf(row);
+  if (!sign.ink || span.hi - span.lo <= room) return;
+  for (auto narrower = sign_ink(sign.width - kPixel);
+       sign.width > kPixel && narrower && Reaches(row, narrower, kRowGap);
+       narrower = sign_ink(sign.width - kPixel)) {
+    sign.width -= kPixel;
+    sign.ink = narrower;
+  }
+}
+
+// Past the frame's right edge `last`: the row moves left as a whole.
+void IntoFrameFromTheRight(RowParts& row, double last) {
+  const Span span = SpanOf(row);
+  if (span.hi <= last) return;
+  const int by = OutToPixel(last - span.hi);
+  for (RowPart& part : row) {
+    if (part.ink) part.left += by;
+  }
+}
+
+// Past its left edge `first`: from the edge on, each part moves right as far as the one before
+// it needs, the sign taking its radicand along.
+void IntoFrameFromTheLeft(RowParts& row, double first) {
+  if (SpanOf(row).lo >= first) return;
+  double from = first;
+  for (std::size_t i = 0; i <= kSign; ++i) {
+    RowPart& part = row[i];
+    if (!part.ink) continue;
+    const int by = std::max(0, OutToPixel(from - part.ink->left - part.left));
+    part.left += by;
+    if (i == kSign) row[kRadicand].left += by;
+    from = part.left + part.ink->right + kRowGap;
+  }
+}
+
+// The radicand stays a gap below its overline, whatever the font's digits rise to.
+void UnderTheOverline(RowParts& row) {
+  const RowPart& sign = row[kSign];
+  RowPart& radicand = row[kRadicand];
+  if (!sign.ink || !sign.ink->overline_bottom || !radicand.ink) return;
+  const double below = sign.top + *sign.ink->overline_bottom + kRowGap;
+  const double ink_top = radicand.top + radicand.ink->top;
+  if (ink_top < below) radicand.top += OutToPixel(below - ink_top);
+}
+
 }  // namespace
 
-const std::array<ProblemRow, 4>& ProblemRows() {
-  static const std::array<ProblemRow, 4> rows{{
-      {lblProb[0], lblAdd[0], lblProb[1], imgUpperRadical, lblProb[2]},
-      {lblProb[3], lblAdd[1], lblProb[4], imgLowerRadical, lblProb[5]},
-      {lblProb[6], lblAdd[2], lblProb[7], Image1, lblProb[8]},
-      {lblProb[9], lblAdd[3], lblProb[10], Image5, lblProb[11]},
-  }};
-  return rows;
+bool ArrangeRow(RowParts& row, int frame_width, const SignInk& sign_ink) {
+  if (std::none_of(row.begin(), row.end(), [](const RowPart& p) { return p.ink.has_value(); })) {
+    return false;
+  }
+  if (!WidenSign(row, sign_ink)) return false;
+  Pack(row);
+  const double first = kFrameEdge, last = frame_width - kFrameEdge;
+  NarrowSign(row, last - first, sign_ink);
+  IntoFrameFromTheRight(row, last);
+  IntoFrameFromTheLeft(row, first);
+  UnderTheOverline(row);
+  return true;
 }
 
 RowArranger::RowArranger(const Form& design) {
-  for (std::size_t r = 0; r < ProblemRows().size(); ++r) {
-    const ProblemRow& row = ProblemRows()[r];
+  const auto rows = AllRows();
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const ProblemRow& row = rows[r];
     const ControlId parts[] = {row.whole, row.plus, row.coefficient, row.sign, row.radicand};
     for (std::size_t i = 0; i < homes_[r].size(); ++i) {
-      homes_[r][i] = {design(parts[i]).left, design(parts[i]).width};
+      homes_[r][i] = {design(parts[i]).left, design(parts[i]).width, design(parts[i]).top};
     }
   }
 }
 
 void RowArranger::arrange(Form& f) const {
-  for (std::size_t r = 0; r < ProblemRows().size(); ++r) arrange(f, ProblemRows()[r], homes_[r]);
+  const auto rows = AllRows();
+  for (std::size_t r = 0; r < rows.size(); ++r) arrange(f, rows[r], homes_[r]);
 }
 
 void RowArranger::arrange(Form& f, const ProblemRow& row, const Homes& home) const {
   const std::array<ControlId, 5> ids{row.whole, row.plus, row.coefficient, row.sign, row.radicand};
-  std::array<Control, 5> at;  // each part as it is to stand
-  std::array<std::optional<InkBox>, 5> ink;
-  bool measured = false;
+  RowParts parts;
   for (std::size_t i = 0; i < ids.size(); ++i) {
-    at[i] = f.control(ids[i]);
-    at[i].props.left = home[i].left;
-    if (i == kSign) at[i].props.width = home[i].width;
-    if (at[i].props.visible) ink[i] = f.ink(at[i]);
-    measured = measured || ink[i].has_value();
+    // Each part measured at its design place (the sign at its design width).
+    Control at = f.control(ids[i]);
+    at.props.left = home[i].left;
+    if (i == kSign) at.props.width = home[i].width;
+    if (i == kRadicand) at.props.top = home[i].top;
+    parts[i] = {at.props.left, at.props.width,
+                at.props.visible ? f.ink(at) : std::optional<InkBox>(), at.props.top};
   }
-  if (!measured) return;  // no toolkit measures ink: the design stands
-
-  // The sign's ink at another width of its box, the picture stretched along; whether its
-  // overline then reaches `overhang` past the radicand.
-  Control& sign = at[kSign];
-  const auto sign_ink = [&](int width) {
+  const Control& sign = f.control(row.sign);
+  const SignInk sign_ink = [&](int width) {
     Control wider = sign;
     wider.props.width = width;
     return f.ink(wider);
   };
-  const auto reaches = [&](const std::optional<InkBox>& s, int overhang) {
-    return !ink[kRadicand] || (s && home[kSign].left + s->right >=
-                                        home[kRadicand].left + ink[kRadicand]->right + overhang);
-  };
-  // Right to left from the sign: each part where the design has it, unless its ink would come
-  // nearer than the gap to the ink on its right.
-  const auto pack = [&] {
-    std::optional<double> limit;
-    if (ink[kSign]) limit = sign.props.left + ink[kSign]->left;
-    for (std::size_t i = kSign; i-- > 0;) {
-      if (!ink[i]) continue;
-      int& left = at[i].props.left;
-      left = home[i].left;
-      if (limit && left + ink[i]->right > *limit - kRowGap) {
-        left = FloorToPixel(*limit - kRowGap - ink[i]->right);
-      }
-      limit = left + ink[i]->left;
-    }
-  };
-  // Where the row's ink begins and ends.
-  double lo = 0, hi = 0;
-  const auto span = [&] {
-    bool any = false;
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-      if (!ink[i]) continue;
-      const double l = at[i].props.left + ink[i]->left, r = at[i].props.left + ink[i]->right;
-      lo = any ? std::min(lo, l) : l;
-      hi = any ? std::max(hi, r) : r;
-      any = true;
-    }
-  };
-
-  // Where the overline falls short of the radicand, the sign widens to overhang it.
-  if (ink[kSign] && !reaches(ink[kSign], kRowGap)) {
-    for (int step = 0; step < 400 && !reaches(ink[kSign], kOverhang); ++step) {
-      sign.props.width += kPixel;
-      ink[kSign] = sign_ink(sign.props.width);
-    }
-    if (!ink[kSign]) return;
-  }
-  pack();
-  span();
   const int frame_width = f.control({sign.container}).props.width;
-  const double first = kFrameEdge, last = frame_width - kFrameEdge;
-  if (ink[kSign] && hi - lo > last - first) {
-    // Too long for the frame: the overline gives up what it has beyond the radicand.
-    for (auto narrower = sign_ink(sign.props.width - kPixel);
-         sign.props.width > kPixel && narrower && reaches(narrower, kRowGap);
-         narrower = sign_ink(sign.props.width - kPixel)) {
-      sign.props.width -= kPixel;
-      ink[kSign] = narrower;
-    }
-    span();
-  }
-  // Past the frame's right edge: the row moves left as a whole.
-  if (hi > last) {
-    const int by = OutToPixel(last - hi);
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-      if (ink[i]) at[i].props.left += by;
-    }
-    span();
-  }
-  // Past its left edge: from the edge on, each part moves right as far as the one before it
-  // needs, the sign taking its radicand along.
-  if (lo < first) {
-    double from = first;
-    for (std::size_t i = 0; i <= kSign; ++i) {
-      if (!ink[i]) continue;
-      const int by = std::max(0, OutToPixel(from - ink[i]->left - at[i].props.left));
-      at[i].props.left += by;
-      if (i == kSign) at[kRadicand].props.left += by;
-      from = at[i].props.left + ink[i]->right + kRowGap;
-    }
-  }
+  if (!ArrangeRow(parts, frame_width, sign_ink)) return;
 
   for (std::size_t i = 0; i < ids.size(); ++i) {
-    const int left = at[i].props.left;
-    const int width = at[i].props.width;
+    const RowPart& part = parts[i];
     f.set(ids[i], [&](Props& p) {
-      p.left = left;
-      if (i == kSign) p.width = width;
+      p.left = part.left;
+      if (i == kSign) p.width = part.width;
+      if (i == kRadicand) p.top = part.top;
     });
   }
 }

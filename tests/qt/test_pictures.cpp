@@ -22,13 +22,18 @@ constexpr std::string_view kAnswerForms[] = {"Image4",  "Image6",  "Image7",  "I
 constexpr std::string_view kFractions[] = {"Image6", "Image7",  "Image8",
                                            "Image9", "Image13", "Image14"};
 
-// Paints one picture into a transparent canvas of the given logical size.
+// Paints one picture into a transparent canvas of the given logical size: "radical", or the
+// picture an image control of that name shows beside the answer forms.
 QImage Render(std::string_view picture, QSize canvas, const QRectF& rect, int dpr) {
   QImage image(canvas * dpr, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(dpr);
   image.fill(Qt::transparent);
   QPainter painter(&image);
-  PaintPicture(painter, picture, rect);
+  Control image_control;
+  image_control.kind = Kind::Image;
+  image_control.name = picture;
+  image_control.look.picture = picture == "radical" ? Picture::Radical : Picture::AnswerForm;
+  PaintPicture(painter, image_control, rect);
   painter.end();
   return image;
 }

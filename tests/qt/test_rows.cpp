@@ -106,6 +106,7 @@ std::string Check(const WindowBinding& b, const ProblemRow* rows, ControlId bar,
         if (next.box.left() < a.overline.left() || next.box.right() + kGap > a.overline.right()) {
           fault("a radicand is not under its overline");
         }
+        if (next.box.top() < a.overline.bottom() + kGap) fault("a radicand meets its overline");
         // A pixel more of box reaches about a pixel further.
         if (a.widened && a.overline.right() > next.box.right() + kOverhang + 1.5) {
           fault("a sign widened more than its radicand needs");
@@ -167,8 +168,9 @@ TEST(Rows, EveryProblemOfEveryLevelStandsClearOfItsRootSigns) {
       const auto draws = testing::EveryDraw(level);
       for (std::size_t i = 0; i < draws.size(); i += testing::SampleStride(level)) {
         t.make(draws[i]);
-        for (const auto& [rows, bar] :
-             {std::pair(&ProblemRows()[0], Line1), std::pair(&ProblemRows()[2], Line2)}) {
+        for (const FractionRows& fraction : kFractionRows) {
+          const ProblemRow rows[] = {fraction.upper, fraction.lower};
+          const ControlId bar = fraction.bar;
           const std::string shown = Shown(b, rows);
           if (!seen.insert(shown).second) continue;
           ASSERT_EQ(Check(b, rows, bar, ratio, i == 0), "")

@@ -223,7 +223,7 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
     case Kind::Frame:
       return new FrameWidget(c.look.border, parent);
     case Kind::Image:
-      return new PictureWidget(c.look.picture, parent);
+      return new PictureWidget(c, parent);
     case Kind::Line:
       return new LineWidget(parent);
     case Kind::ScrollBar: {

@@ -60,12 +60,13 @@ QColor SystemText() {
 // The text colour a label or frame shows while enabled: its own, or the one that reads on the
 // nearest background the model fixes, or the system's where the system paints the background.
 QColor TextColourOf(const Form& form, const Control& c) {
-  for (const Control* at = &c;;) {
-    if (at->props.fore) return ToQColor(*at->props.fore);
-    if (at->props.back) return TextOn(ToQColor(*at->props.back));
-    if (at->kind == Kind::Frame || at->kind == Kind::Window) return SystemText();
-    at = at->container.empty() ? &form.window() : &form.control({at->container});
-  }
+  const Control* at = form.firstUp(c, [](const Control& up) {
+    return up.props.fore || up.props.back || up.kind == Kind::Frame;
+  });
+  if (at == nullptr) at = &form.window();
+  if (at->props.fore) return ToQColor(*at->props.fore);
+  if (at->props.back) return TextOn(ToQColor(*at->props.back));
+  return SystemText();
 }
 
 }  // namespace

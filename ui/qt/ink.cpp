@@ -32,17 +32,19 @@ Qt::Alignment Horizontal(Align a) {
 
 InkBox Twips(const QRectF& r) {
   return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.right() * kTwipsPerPixel,
-          r.bottom() * kTwipsPerPixel};
+          r.bottom() * kTwipsPerPixel, std::nullopt};
 }
 
 }  // namespace
 
 std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
   const QRectF box(0, 0, Px(c.props.width), Px(c.props.height));
-  if (c.kind == Kind::Image && c.look.picture == "radical") {
+  if (c.kind == Kind::Image && c.look.picture == Picture::Radical) {
     const RadicalShape shape = RadicalOutline(box, QTransform::fromScale(pixel_ratio, pixel_ratio));
     if (shape.ink.isEmpty()) return std::nullopt;
-    return Twips(shape.ink);
+    InkBox ink = Twips(shape.ink);
+    ink.overline_bottom = shape.overline.bottom() * kTwipsPerPixel;
+    return ink;
   }
   if (c.kind != Kind::Label || c.props.text.empty()) return std::nullopt;
   // The numbers of a problem come back again and again: each caption is laid out once.

@@ -87,6 +87,8 @@ constexpr double kRadicalMinStroke = 1.5;
 
 // No ground is painted: the radicand's label stands inside the box, and a grey ground would show
 // round it on the window's own face. The sign is drawn in the text colour it stands among.
+}  // namespace
+
 void PaintRadical(QPainter& painter, const QRectF& rect, const QColor& ink) {
   const RadicalShape shape = RadicalOutline(rect, painter.deviceTransform());
   if (shape.outline.isEmpty()) return;
@@ -101,6 +103,8 @@ void PaintRadical(QPainter& painter, const QRectF& rect, const QColor& ink) {
   painter.restore();
 }
 
+namespace {
+
 // ---------------------------------------------------------------------------------------------
 // The answer-form pictures: tiny formulas in textbook style, italic letters, upright digits.
 
@@ -113,13 +117,6 @@ struct Glyph {
 
 using Row = std::vector<Glyph>;
 
-struct Formula {
-  std::string_view name;
-  int width, height;
-  Row numerator;
-  Row denominator;  // empty: no fraction
-};
-
 Glyph Var(char c) {
   return {Part::Letter, c};
 }
@@ -127,29 +124,26 @@ Glyph Root(char c) {
   return {Part::Root, c};
 }
 const Glyph kOne{Part::One};
-const Glyph kPlusMinus{Part::PlusMinus};
+const Glyph kPlusOrMinus{Part::PlusMinus};
 
-const std::array<Formula, 11>& Formulas() {
-  static const std::array<Formula, 11> formulas{{
-      {"Image7", 41, 52, {Var('a'), Root('b')}, {Var('c')}},
-      {"Image8", 32, 51, {Root('b')}, {Var('c')}},
-      {"Image9", 24, 42, {Var('a')}, {Var('c')}},
-      {"Image10", 41, 32, {Var('a'), Root('b')}, {}},
-      {"Image11", 27, 24, {Var('a')}, {}},
-      {"Image12", 30, 27, {Root('b')}, {}},
-      {"Image13", 22, 46, {kOne}, {Var('c')}},
-      {"Image6", 63, 55, {Var('a'), kPlusMinus, Var('b'), Root('c')}, {Var('d')}},
-      {"Image14", 56, 59, {Var('a'), kPlusMinus, Root('b')}, {Var('c')}},
-      {"Image4", 58, 40, {Var('a'), kPlusMinus, Var('b'), Root('c')}, {}},
-      {"Image15", 55, 39, {Var('a'), kPlusMinus, Root('c')}, {}},
-  }};
-  return formulas;
-}
-
-const Formula* FindFormula(std::string_view name) {
-  for (const Formula& f : Formulas())
-    if (f.name == name) return &f;
-  return nullptr;
+// A row of a formula as the answer-form table writes it: "a±b√c" is a, ±, b and a root over c.
+Row Glyphs(std::string_view text) {
+  constexpr std::string_view kRoot = "\u221A", kPlusMinus = "\u00B1";
+  Row row;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::string_view rest = text.substr(i);
+    if (rest.starts_with(kRoot) && rest.size() > kRoot.size()) {
+      row.push_back(Root(rest[kRoot.size()]));
+      i += kRoot.size() + 1;
+    } else if (rest.starts_with(kPlusMinus)) {
+      row.push_back(kPlusOrMinus);
+      i += kPlusMinus.size();
+    } else {
+      row.push_back(rest.front() == '1' ? kOne : Var(rest.front()));
+      ++i;
+    }
+  }
+  return row;
 }
 
 struct Fonts {
@@ -296,7 +290,11 @@ void PaintRow(QPainter& painter, const LaidRow& row, QPointF offset, const Fonts
   }
 }
 
+}  // namespace
+
 void PaintFormula(QPainter& painter, const Formula& f, const QRectF& rect) {
+  if (f.width <= 0 || f.height <= 0) return;
+  const Row numerator = Glyphs(f.numerator), denominator = Glyphs(f.denominator);
   // A picture keeps its size; in a box too small for it, it shrinks to fit rather than be cut.
   double scale = 1;
   if (rect.width() < f.width || rect.height() < f.height)
@@ -313,7 +311,7 @@ void PaintFormula(QPainter& painter, const Formula& f, const QRectF& rect) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setPen(kInk);
 
-  const bool fraction = !f.denominator.empty();
+  const bool fraction = !denominator.empty();
   const double pen = kPen;
   const double margin = 2;
   const double gap = 2;  // between a row's ink and the fraction bar
@@ -324,8 +322,8 @@ void PaintFormula(QPainter& painter, const Formula& f, const QRectF& rect) {
   // The largest face that fits the picture, so the small ones stay as readable as they can.
   for (;; size -= 1) {
     fonts = MakeFonts(size);
-    top = LayOut(f.numerator, fonts, painter.device());
-    under = LayOut(f.denominator, fonts, painter.device());
+    top = LayOut(numerator, fonts, painter.device());
+    under = LayOut(denominator, fonts, painter.device());
     stack = fraction ? top.ink.height() + 2 * gap + pen + under.ink.height() : top.ink.height();
     const double widest = std::max(top.ink.width(), under.ink.width());
     if (size <= 6 || (widest <= f.width - 2 * margin && stack <= f.height - 2 * margin)) break;
@@ -351,6 +349,8 @@ void PaintFormula(QPainter& painter, const Formula& f, const QRectF& rect) {
   }
   painter.restore();
 }
+
+namespace {
 
 // ---------------------------------------------------------------------------------------------
 // The icon, drawn like app/icons/tovimel.svg on its 16-unit grid: a radical sign on a light
@@ -447,12 +447,11 @@ RadicalShape RadicalOutline(const QRectF& rect, const QTransform& device) {
   return shape;
 }
 
-void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rect,
-                  const QColor& ink) {
-  if (picture == "radical") {
+void PaintPicture(QPainter& painter, const Control& image, const QRectF& rect, const QColor& ink) {
+  if (image.look.picture == Picture::Radical) {
     PaintRadical(painter, rect, ink);
-  } else if (const Formula* f = FindFormula(picture)) {
-    PaintFormula(painter, *f, rect);
+  } else if (image.look.picture == Picture::AnswerForm) {
+    if (const AnswerFormRow* row = PictureRow(image.name)) PaintFormula(painter, row->drawn, rect);
   }
 }
 

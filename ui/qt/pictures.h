@@ -9,15 +9,19 @@
 #include <QRectF>
 #include <QSize>
 #include <QTransform>
-#include <string_view>
+
+#include "ui/answer_form_table.h"
+#include "ui/form.h"
 
 namespace tovimel {
 
-// Paints a picture of the layouts ("radical", or an answer-form picture "Image4", "Image6" ..
-// "Image15") into rect: the radical stretched to the rect in the colour `ink`, answer-form
-// pictures at their size, black on their own grey ground.
-void PaintPicture(QPainter& painter, std::string_view picture, const QRectF& rect,
+// Paints what an image control shows into rect: the radical stretched to the rect in the colour
+// `ink`, an answer-form picture at its size, black on its own grey ground.
+void PaintPicture(QPainter& painter, const Control& image, const QRectF& rect,
                   const QColor& ink = Qt::black);
+void PaintRadical(QPainter& painter, const QRectF& rect, const QColor& ink = Qt::black);
+// A formula of the answer-form table at its size; in a smaller rect it shrinks to fit.
+void PaintFormula(QPainter& painter, const Formula& formula, const QRectF& rect);
 
 // The radical sign stretched to `rect`, as it is painted through a painter whose device
 // transform is `device` (its horizontal strokes snap to that device's pixels).

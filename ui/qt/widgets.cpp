@@ -113,13 +113,13 @@ void FrameWidget::paintEvent(QPaintEvent*) {
                         isEnabled(), caption_, QPalette::WindowText);
 }
 
-PictureWidget::PictureWidget(std::string picture, QWidget* parent)
-    : QWidget(parent), picture_(std::move(picture)) {}
+PictureWidget::PictureWidget(const Control& image, QWidget* parent)
+    : QWidget(parent), image_(image) {}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  PaintPicture(painter, picture_, QRectF(rect()), palette().color(QPalette::WindowText));
+  PaintPicture(painter, image_, QRectF(rect()), palette().color(QPalette::WindowText));
 }
 
 LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <string>
 
+#include "ui/form.h"
+
 namespace tovimel {
 
 class WindowWidget final : public QWidget {
@@ -69,14 +71,14 @@ class FrameWidget final : public QWidget {
 class PictureWidget final : public QWidget {
   Q_OBJECT
  public:
-  PictureWidget(std::string picture, QWidget* parent);
-  const std::string& picture() const { return picture_; }
+  // Shows what the image control `image` shows.
+  PictureWidget(const Control& image, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::string picture_;
+  Control image_;
 };
 
 // A 3-pixel line between two points given in the container's coordinates; the widget covers

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The answer form for a new problem, and the focus into its first box.
-#include "engine/answer_setup.h"
+#include "answers/answer_setup.h"
 
 #include "answers/answer_forms.h"
 #include "engine/levels.h"
@@ -21,7 +21,8 @@ double KeyValue(const MainWindow& w, int label) {
 // handler. The form ends up selected and arranged exactly as by a click in every case: when the
 // button already holds the focus (focusing it again runs no handler) or cannot take it (a hidden
 // frame), the click's procedure runs directly.
-void FocusForm(MainWindow& w, int form) {
+void FocusForm(MainWindow& w, AnswerForm chosen) {
+  const int form = Index(chosen);
   const bool had_focus = w.form.hasFocus(optAnswerForm[form]);
   if (had_focus || !w.form.focus(optAnswerForm[form])) optAnswerForm_Click(w, form);
 }
