@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "signin/signin.h"
 
-#include "session/teacher_code.h"
+#include "ui/teacher_code.h"
 #include "ui/layouts.h"
 
 namespace tovimel {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "session/teacher_code.h"
+#include "ui/teacher_code.h"
 #include "tests/player.h"
 #include "tests/program.h"
 

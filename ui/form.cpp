@@ -152,6 +152,10 @@ bool Form::canFocus(const Control& c) const {
     case Kind::Option:
     case Kind::ScrollBar:
       break;
+    case Kind::Label:
+      // A label with a Click handler is reached by the keyboard where the binding lets it.
+      if (c.look.clickable) break;
+      return false;
     default:
       return false;
   }
@@ -161,6 +165,13 @@ bool Form::canFocus(const Control& c) const {
     if (at->container.empty()) return true;
     at = &controls_[require({at->container})];
   }
+}
+
+void Form::setCue(Cue cue, int detail) {
+  if (cue == cue_ && detail == cue_detail_) return;
+  cue_ = cue;
+  cue_detail_ = detail;
+  notify(controls_.front(), Change::Props);
 }
 
 bool Form::focus(ControlId id) {

@@ -9,6 +9,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -29,8 +33,10 @@ QList<QWidget*> ShownChildren(const QWidget* parent) {
   if (parent->isWindow() && parent->isHidden()) return out;
   for (QObject* o : parent->children()) {
     auto* w = qobject_cast<QWidget*>(o);
+    // A label of ours says nothing while it has nothing to say (a blank sign).
     if (!w || w->isWindow() || !w->isVisibleTo(parent) || qobject_cast<QFocusFrame*>(w) ||
-        w->property(kIgnored).toBool()) {
+        w->property(kIgnored).toBool() ||
+        (qobject_cast<LabelWidget*>(w) && w->accessibleName().isEmpty())) {
       continue;
     }
     out.append(w);
@@ -73,10 +79,39 @@ QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
       {QString::fromLatin1(LineWidget::staticMetaObject.className()), QAccessible::Separator},
       {QString::fromLatin1(OutlineWidget::staticMetaObject.className()), QAccessible::Separator},
       {QString::fromLatin1(WindowWidget::staticMetaObject.className()), QAccessible::Window},
+      // Without the value interface: Orca would read the level as a percentage of the range.
+      // Its name says "Level 3".
+      {QString::fromLatin1(QScrollBar::staticMetaObject.className()), QAccessible::ScrollBar},
   };
   const auto it = roles.find(class_name);
   auto* widget = qobject_cast<QWidget*>(object);
   return it == roles.end() || !widget ? nullptr : new ControlInterface(widget, *it);
+}
+
+// Qt 6.4 tells a line edit's caret and selection before the focus that moved them there; Orca
+// then takes the focus for one it knows and does not announce it. Those of a control whose focus
+// has not been told yet are left out.
+QPointer<QObject>& Announced() {
+  static QPointer<QObject> announced;
+  return announced;
+}
+
+void FocusFirst(QAccessibleEvent* event) {
+  switch (event->type()) {
+    case QAccessible::Focus:
+      Announced() = event->object();
+      break;
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+      if (event->object() != Announced()) return;
+      break;
+    default:
+      break;
+  }
+  // Past this handler, to Qt's own bridge.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(&FocusFirst);
 }
 
 }  // namespace
@@ -111,6 +146,7 @@ Activity& TheActivity() {
 void InstallAccessibleInterfaces() {
   static const bool installed = [] {
     QAccessible::installFactory(&Factory);
+    QAccessible::installUpdateHandler(&FocusFirst);
     return true;
   }();
   (void)installed;
@@ -130,8 +166,12 @@ AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, boo
   Activity& activity = TheActivity();
   activity.mirrors.push_back(this);
   if (activity.active) refresh();
+  // Told once the handler that made the change is done: a cue must reach only the control that
+  // the focus ends on (the binding refreshes first when the focus moves).
   observer_ = form_.observe([this](const Control&, Change what) {
-    if (what == Change::Props && TheActivity().active) refresh();
+    if (what != Change::Props || !TheActivity().active || pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, &context_, [this] { refresh(); });
   });
 }
 
@@ -141,6 +181,8 @@ AccessibleMirror::~AccessibleMirror() {
 }
 
 void AccessibleMirror::refresh() {
+  pending_ = false;
+  if (!TheActivity().active) return;
   const auto& controls = form_.controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     QWidget* w = widgets_[i];
@@ -159,13 +201,18 @@ KeyboardAid::KeyboardAid(Form& form, WindowBinding& binding) : form_(form), bind
   for (const Control& c : form_.controls()) {
     widgets_.push_back(c.kind == Kind::Timer ? nullptr : binding.widget(c.id()));
     const bool picture = c.kind == Kind::Image && PictureSelects(form_, c, 0).has_value();
-    if (c.kind == Kind::TextBox || c.kind == Kind::ScrollBar || c.kind == Kind::Window || picture) {
+    if (c.kind == Kind::TextBox || c.kind == Kind::ScrollBar || c.kind == Kind::Window || picture ||
+        c.look.clickable) {
       binding.widget(c.id())->installEventFilter(this);
     }
   }
+  if (const auto problem = SayAgainPresses(form_)) {
+    auto* again = new QShortcut(QKeySequence(Qt::Key_F2), binding.window());
+    connect(again, &QShortcut::activated, this, [this, id = *problem] { binding_.press(id); });
+  }
   followSelection();
-  observer_ = form_.observe([this](const Control& c, Change what) {
-    if (what == Change::Props && c.kind == Kind::Option) followSelection();
+  observer_ = form_.observe([this](const Control&, Change what) {
+    if (what == Change::Props) followSelection();
   });
 }
 
@@ -180,11 +227,13 @@ const Control* KeyboardAid::controlOf(const QObject* widget) const {
 }
 
 void KeyboardAid::followSelection() {
-  // Tab enters the group of answer forms at the selected one, as in any radio group.
   for (const Control& c : form_.controls()) {
-    if (c.kind != Kind::Option) continue;
-    widgets_[static_cast<std::size_t>(&c - form_.controls().data())]->setFocusPolicy(
-        c.props.selected ? Qt::StrongFocus : Qt::ClickFocus);
+    QWidget* w = widgets_[static_cast<std::size_t>(&c - form_.controls().data())];
+    Qt::FocusPolicy policy = w ? w->focusPolicy() : Qt::NoFocus;
+    // Tab enters the group of answer forms at the selected one, as in any radio group.
+    if (c.kind == Kind::Option) policy = c.props.selected ? Qt::StrongFocus : Qt::ClickFocus;
+    if (c.look.clickable) policy = TakesKeyboardFocus(form_, c) ? Qt::TabFocus : Qt::NoFocus;
+    if (w && w->focusPolicy() != policy) w->setFocusPolicy(policy);
   }
 }
 
@@ -194,9 +243,14 @@ bool KeyboardAid::eventFilter(QObject* watched, QEvent* event) {
       const auto* key = static_cast<QKeyEvent*>(event);
       if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
       const Control* c = controlOf(watched);
-      std::optional<ControlId> target;
-      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) target = EnterPresses(*c);
-      if (key->key() == Qt::Key_Escape && c->kind == Kind::Window) target = EscapePresses(form_);
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                         (c->kind == Kind::Label && key->key() == Qt::Key_Space);
+      if (enter && EnterIsOwn(*c)) {
+        if (const auto target = EnterPresses(form_, *c)) binding_.press(*target);
+        return true;
+      }
+      if (key->key() != Qt::Key_Escape || c->kind != Kind::Window) return false;
+      const auto target = EscapePresses(form_);
       if (!target) return false;
       binding_.press(*target);
       return true;

@@ -34,9 +34,13 @@ class AccessibleMirror {
   AccessibleMirror(const AccessibleMirror&) = delete;
   AccessibleMirror& operator=(const AccessibleMirror&) = delete;
 
+  // Brings every name and description up to date now; changes of the model are otherwise told
+  // when the running handler is done.
   void refresh();
 
  private:
+  QObject context_;  // the deferred refresh dies with the mirror
+  bool pending_ = false;
   Form& form_;
   std::vector<QWidget*> widgets_;  // by control, nullptr for timers
   std::vector<Spoken> said_;

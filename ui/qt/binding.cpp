@@ -176,7 +176,7 @@ void WindowBinding::build() {
     // of the start-up time.
     if (!c.look.font_family.empty()) w->setFont(FontFor(c));
     w->setFocusPolicy(TakesFocus(c.kind) && c.look.tab_index >= 0 ? Qt::StrongFocus : Qt::NoFocus);
-    if (TakesFocus(c.kind)) w->installEventFilter(this);
+    if (TakesFocus(c.kind) || c.look.clickable) w->installEventFilter(this);
     slot.widget = w;
     by_widget_[w] = static_cast<int>(i);
   }
@@ -204,7 +204,8 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       auto* edit = new QLineEdit(parent);
       edit->setAlignment(c.look.align == Align::Center ? Qt::AlignCenter
                                                        : Qt::AlignLeft | Qt::AlignVCenter);
-      connect(edit, &QLineEdit::textEdited, this, [this, i] { textEdited(i); });
+      // Typed, pasted, or set by assistive technology (voice control, braille): one path.
+      connect(edit, &QLineEdit::textChanged, this, [this, i] { textEdited(i); });
       connect(edit, &QLineEdit::selectionChanged, this, [this, i] { selectionMoved(i); });
       connect(edit, &QLineEdit::cursorPositionChanged, this, [this, i] { selectionMoved(i); });
       return edit;
@@ -218,6 +219,14 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
     case Kind::Option: {
       auto* option = new QRadioButton(parent);
       options_->addButton(option, i);
+      // Assistive technology's Toggle action checks the button without a click: the same choice.
+      // A click's own toggle is followed by the click, which the model answers first.
+      connect(option, &QRadioButton::toggled, this, [this, i, option](bool on) {
+        if (!on || applying_ > 0) return;
+        QTimer::singleShot(0, option, [this, i, option] {
+          if (option->isChecked() && !form_.controls()[i].props.selected) optionClicked(i);
+        });
+      });
       return option;
     }
     case Kind::Frame:
@@ -263,6 +272,8 @@ void WindowBinding::orderFocus() {
 void WindowBinding::onModel(const Control& c, Change what) {
   const Applying guard(applying_);
   if (what == Change::Focus) {
+    // What the new focus says must stand before the toolkit announces it.
+    accessible_->refresh();
     onFocus(c);
   } else {
     apply(c, false);
@@ -274,7 +285,10 @@ void WindowBinding::onFocus(const Control& c) {
     if (QWidget* focused = window_->focusWidget()) focused->clearFocus();
     return;
   }
-  if (QWidget* w = slots_[indexOf(c)].widget) w->setFocus(Qt::OtherFocusReason);
+  if (QWidget* w = slots_[indexOf(c)].widget) {
+    w->setFocus(Qt::OtherFocusReason);
+    focus_moved_.start();
+  }
 }
 
 void WindowBinding::apply(const Control& c, bool all) {
@@ -426,8 +440,11 @@ void WindowBinding::stayAbove(const WindowBinding& owner) {
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::FocusIn || applying_ > 0) return false;
   const Control* c = controlOf(watched);
+  if (!c) return false;
+  // The student moves on: what the last event told is no longer news.
+  form_.setCue(Cue::None);
   // An option button reports its click instead: merely passing it with Tab must not pick it.
-  if (!c || c->kind == Kind::Option) return false;
+  if (c->kind == Kind::Option) return false;
   switch (static_cast<QFocusEvent*>(event)->reason()) {
     case Qt::MouseFocusReason:
     case Qt::TabFocusReason:
@@ -520,6 +537,11 @@ void WindowBinding::enter() {
   // A focused button takes Enter itself; otherwise it goes to the window's default button.
   if (const Control* focused = controlOf(QApplication::focusWidget());
       focused && focused->kind == Kind::Button) {
+    // The same key pressed twice must not carry on past what the first one did.
+    if (GuardsDoubledEnter(*focused) && focus_moved_.isValid() &&
+        focus_moved_.elapsed() < kDoubledEnterMs) {
+      return;
+    }
     click(indexOf(*focused));
     return;
   }

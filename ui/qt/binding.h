@@ -3,6 +3,7 @@
 // model change onto them, and forwards the user's events into the model's handlers.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 #include <unordered_map>
@@ -123,6 +124,7 @@ class WindowBinding final : public QObject {
   int observer_ = -1;
   int applying_ = 0;  // >0 while the binding itself changes widgets: no echo into the model
   bool placed_ = false;
+  QElapsedTimer focus_moved_;  // since the program last moved the keyboard focus
   const WindowBinding* owner_ = nullptr;
   std::unique_ptr<AccessibleMirror> accessible_;
   std::unique_ptr<KeyboardAid> keyboard_;
