@@ -104,8 +104,6 @@ void Session::next() {
 
 void Session::submit() {
   if (!alive() || state() != MainState::ProblemOpen) return;
-  // Cleared first, so that the same verdict twice is told twice.
-  window_.form.setCue(Cue::None);
   window_.form.setCue(Cue::Verdict, selectedForm());
   cmdSubmit_Click(window_);
 }
@@ -137,6 +135,7 @@ void Session::levelChange() {
     return;
   }
   applied_level_ = window_.level();
+  window_.form.setCue(Cue::Level);
   vsbLevel_Change(window_);
 }
 
@@ -149,7 +148,6 @@ void Session::keyReveal() {
 
 void Session::sayProblem() {
   if (!alive() || state() != MainState::ProblemOpen) return;
-  window_.form.setCue(Cue::None);
   window_.form.setCue(Cue::Problem);
 }
 

@@ -38,6 +38,7 @@ enum class Say {
   WrongParts,
   WrongPartsNewForm,
   FormChosen,
+  LevelChosen,
   KeyShown,
   KeyHidden,
   Count
@@ -65,6 +66,7 @@ constexpr std::string_view kSay[] = {
     "Wrong: %1.",
     "Wrong: %1. Now the answer form %2.",
     "Answer form %1.",
+    "Level %1.",
     "Answer key: %1.",
     "Enter shows the answer key.",
 };
@@ -348,9 +350,12 @@ bool KeyCanBeShown(const Form& form) {
          form.window().props.enabled;
 }
 
-// What the latest event tells, heard with the focus it left.
-std::string CueText(const Form& form) {
+}  // namespace
+
+std::string CueSaid(const Form& form) {
   using namespace frmTovimel3;
+  // The sign-in window has no cues.
+  if (form.cue() == Cue::None || form.name() == "frmSignIn") return "";
   const std::string problem = ReadFraction(form, fraProb);
   const std::string shape = FormName(form, SelectedForm(form));
   switch (form.cue()) {
@@ -381,13 +386,13 @@ std::string CueText(const Form& form) {
     }
     case Cue::Form:
       return Fill(Say::FormChosen, {shape});
+    case Cue::Level:
+      return Fill(Say::LevelChosen, {std::to_string(form(vsbLevel).value)});
     case Cue::KeyShown:
       return Fill(Say::KeyShown, {ReadKey(form)});
   }
   return "";
 }
-
-}  // namespace
 
 bool Exposed(const Form& form, const Control& c) {
   using namespace frmTovimel3;
@@ -464,7 +469,7 @@ Spoken Speak(const Form& form, const Control& c) {
   }
   if (tells == Tells::Guard && KeyCanBeShown(form)) out.description = Fill(Say::KeyHidden);
   if (form.cue() != Cue::None && form.hasFocus(c.id())) {
-    if (std::string cue = CueText(form); !cue.empty()) out.description = std::move(cue);
+    if (std::string cue = CueSaid(form); !cue.empty()) out.description = std::move(cue);
   }
   return out;
 }

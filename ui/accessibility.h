@@ -34,6 +34,10 @@ bool Heard(const Form& form, const Control& c);
 // problem, the verdict, the chosen answer form, the revealed key.
 Spoken Speak(const Form& form, const Control& c);
 
+// What the window's cue tells now ("Problem 3 of 20: root 450. Answer form a root b."); empty
+// without a cue.
+std::string CueSaid(const Form& form);
+
 // The fraction a frame shows, read aloud from its shown parts: "1350 root 450 over 150 root 90",
 // "1 over the quantity 3 plus 2 root 5". Empty for a frame that shows no fraction.
 std::string ReadFraction(const Form& form, ControlId frame);

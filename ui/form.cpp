@@ -168,9 +168,9 @@ bool Form::canFocus(const Control& c) const {
 }
 
 void Form::setCue(Cue cue, int detail) {
-  if (cue == cue_ && detail == cue_detail_) return;
   cue_ = cue;
   cue_detail_ = detail;
+  ++cue_count_;
   notify(controls_.front(), Change::Props);
 }
 

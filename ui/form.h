@@ -97,6 +97,7 @@ enum class Cue {
   Problem,   // a new problem, or the student asked to hear it again
   Verdict,   // "&Submit" graded the answer
   Form,      // the student chose an answer form
+  Level,     // the student chose a level
   KeyShown,  // the teacher revealed the answer key
 };
 
@@ -175,6 +176,8 @@ class Form {
   void setCue(Cue cue, int detail = -1);
   Cue cue() const { return cue_; }
   int cueDetail() const { return cue_detail_; }
+  // Counts the cues set: the same cue set again is told again.
+  int cueCount() const { return cue_count_; }
 
   // Every real change is reported once; returns an id for unobserve.
   int observe(Observer observer);
@@ -204,6 +207,7 @@ class Form {
   int focused_ = -1;
   Cue cue_ = Cue::None;
   int cue_detail_ = -1;
+  int cue_count_ = 0;
   Measure measure_;
   InkMeasure ink_;
 };

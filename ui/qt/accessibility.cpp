@@ -26,6 +26,7 @@ namespace {
 
 constexpr const char* kIgnored = "tovimelIgnored";  // read as part of a neighbour, or decoration
 constexpr const char* kDialog = "tovimelDialog";
+constexpr const char* kNotice = "tovimelNotice";
 
 // The children assistive technology meets: shown ones that speak for themselves.
 QList<QWidget*> ShownChildren(const QWidget* parent) {
@@ -35,7 +36,7 @@ QList<QWidget*> ShownChildren(const QWidget* parent) {
     auto* w = qobject_cast<QWidget*>(o);
     // A label of ours says nothing while it has nothing to say (a blank sign).
     if (!w || w->isWindow() || !w->isVisibleTo(parent) || qobject_cast<QFocusFrame*>(w) ||
-        w->property(kIgnored).toBool() ||
+        w->property(kIgnored).toBool() || w->property(kNotice).toBool() ||
         (qobject_cast<LabelWidget*>(w) && w->accessibleName().isEmpty())) {
       continue;
     }
@@ -83,8 +84,11 @@ QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
       // Its name says "Level 3".
       {QString::fromLatin1(QScrollBar::staticMetaObject.className()), QAccessible::ScrollBar},
   };
-  const auto it = roles.find(class_name);
   auto* widget = qobject_cast<QWidget*>(object);
+  if (widget && widget->property(kNotice).toBool()) {
+    return new ControlInterface(widget, QAccessible::Notification);
+  }
+  const auto it = roles.find(class_name);
   return it == roles.end() || !widget ? nullptr : new ControlInterface(widget, *it);
 }
 
@@ -156,6 +160,13 @@ void InstallAccessibleInterfaces() {
 AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog)
     : form_(form) {
   InstallAccessibleInterfaces();
+  // Tells a cue when the focus stays where it was. Orca reads a notification as it shows; it
+  // drops Qt 6.4's changes of name and description, whose events carry no text.
+  notice_ = new QWidget(binding.window());
+  notice_->setProperty(kNotice, true);
+  notice_->setGeometry(0, 0, 0, 0);
+  notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  notice_->hide();
   for (const Control& c : form_.controls()) {
     QWidget* w = c.kind == Kind::Timer ? nullptr : binding.widget(c.id());
     if (w && !Exposed(form_, c)) w->setProperty(kIgnored, true);
@@ -171,7 +182,7 @@ AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, boo
   observer_ = form_.observe([this](const Control&, Change what) {
     if (what != Change::Props || !TheActivity().active || pending_) return;
     pending_ = true;
-    QTimer::singleShot(0, &context_, [this] { refresh(); });
+    QTimer::singleShot(0, &context_, [this] { settle(); });
   });
 }
 
@@ -181,8 +192,28 @@ AccessibleMirror::~AccessibleMirror() {
 }
 
 void AccessibleMirror::refresh() {
+  if (!TheActivity().active) return;
+  mirror();
+}
+
+void AccessibleMirror::settle() {
   pending_ = false;
   if (!TheActivity().active) return;
+  mirror();
+  // A cue whose handler left the focus where it was: no focus event will carry it.
+  const Control* focus = form_.focused();
+  if (form_.cueCount() != told_cue_ && focus == told_focus_) {
+    if (const std::string said = CueSaid(form_); !said.empty()) {
+      notice_->setAccessibleName(ToQString(said));
+      notice_->hide();
+      notice_->show();
+    }
+  }
+  told_cue_ = form_.cueCount();
+  told_focus_ = focus;
+}
+
+void AccessibleMirror::mirror() {
   const auto& controls = form_.controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     QWidget* w = widgets_[i];

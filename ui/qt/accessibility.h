@@ -39,8 +39,16 @@ class AccessibleMirror {
   void refresh();
 
  private:
+  // When the handler that changed the model is done: mirrors, and tells a cue that no focus
+  // event carries.
+  void settle();
+  void mirror();
+
   QObject context_;  // the deferred refresh dies with the mirror
   bool pending_ = false;
+  QWidget* notice_ = nullptr;  // owned by the window
+  int told_cue_ = 0;
+  const Control* told_focus_ = nullptr;
   Form& form_;
   std::vector<QWidget*> widgets_;  // by control, nullptr for timers
   std::vector<Spoken> said_;

@@ -440,11 +440,11 @@ void WindowBinding::stayAbove(const WindowBinding& owner) {
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::FocusIn || applying_ > 0) return false;
   const Control* c = controlOf(watched);
-  if (!c) return false;
+  // An option button reports its click instead: merely passing it with Tab must not pick it.
+  // An arrow key focuses it after the click, whose cue must stay.
+  if (!c || c->kind == Kind::Option) return false;
   // The student moves on: what the last event told is no longer news.
   form_.setCue(Cue::None);
-  // An option button reports its click instead: merely passing it with Tab must not pick it.
-  if (c->kind == Kind::Option) return false;
   switch (static_cast<QFocusEvent*>(event)->reason()) {
     case Qt::MouseFocusReason:
     case Qt::TabFocusReason:
