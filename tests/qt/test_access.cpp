@@ -221,6 +221,41 @@ TEST(Keyboard, FormsPicturesBoxesAndTheScrollBarAnswerAsInAnyWindow) {
   EXPECT_TRUE(Program::WaitFor([&] { return focus() == p.widget(txtAnswer[1]); }));
 }
 
+// What assistive technology does goes the student's way: text it sets is graded, a Toggle
+// action chooses the form, and the teacher reveals the key from the keyboard.
+TEST(Accessibility, AssistiveInputAndActionsDoWhatTheStudentsDo) {
+  Program p;
+  p.signIn("*", "", "", "");
+  p.pressEnterOnSignIn();
+  Program::Require(p.practiceActive(), "the practice window is active");
+  p.click(cmdStart);
+  const auto iface = [&](ControlId id) {
+    return QAccessible::queryAccessibleInterface(p.widget(id));
+  };
+  // The key's label takes the keyboard while it can reveal the key.
+  EXPECT_EQ(p.widget(lblPeriod)->focusPolicy(), Qt::TabFocus);
+  p.widget(lblPeriod)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(p.widget(lblPeriod), Qt::Key_Space);
+  EXPECT_TRUE(p.form()(fraKey).visible);
+  EXPECT_EQ(p.widget(lblPeriod)->focusPolicy(), Qt::NoFocus);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(p.widget(lblPeriod)->accessibleDescription().startsWith("Answer key: "));
+
+  iface(optAnswerForm[0])->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(Program::WaitFor([&] { return p.form()(txtAnswer[3]).visible; }));
+  EXPECT_TRUE(p.form()(optAnswerForm[0]).selected);
+  const auto k = p.key();
+  const long long parts[] = {k[1], k[2], k[4]};
+  for (int box = 1; box <= 3; ++box) {
+    iface(txtAnswer[box])
+        ->editableTextInterface()
+        ->replaceText(0, 0, QString::number(parts[box - 1]));
+  }
+  EXPECT_EQ(p.form()(txtAnswer[2]).text, std::to_string(k[2]));
+  p.form().click(cmdSubmit);
+  EXPECT_EQ(p.form()(lblRight).text, " 1");
+}
+
 TEST(Keyboard, EscapeOnTheSignInIsExit) {
   Program p;
   QTest::keyClick(p.start.widget(frmSignIn::txtPeriod), Qt::Key_Escape);
