@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/numbers.h"
 #include "ui/controls.h"
 #include "ui/layouts.h"
 #include "ui/teacher_code.h"
@@ -223,14 +224,8 @@ constexpr FractionView kFractions[] = {
     {frmTovimel3::fraKey, 6, 2, frmTovimel3::Image1, frmTovimel3::Line2, frmTovimel3::Image5},
 };
 
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 std::string SignWord(std::string_view sign) {
-  sign = TrimBlanks(sign);
+  sign = Trim(sign);
   if (sign == "+") return Fill(Say::Plus);
   if (sign == "-") return Fill(Say::Minus);
   return "";
@@ -265,7 +260,7 @@ Term ReadRow(const Form& form, int number, int plus, ControlId root) {
   using frmTovimel3::lblAdd;
   using frmTovimel3::lblProb;
   const auto shown = [&](int i) {
-    return form(lblProb[i]).visible ? std::string(TrimBlanks(form(lblProb[i]).text)) : "";
+    return form(lblProb[i]).visible ? std::string(Trim(form(lblProb[i]).text)) : "";
   };
   const std::string whole = shown(number), coefficient = shown(number + 1),
                     radicand = shown(number + 2);
@@ -279,7 +274,7 @@ Term ReadRow(const Form& form, int number, int plus, ControlId root) {
   if (whole.empty()) return {term};
   if (term.empty()) return {whole};
   const std::string sign =
-      form(lblAdd[plus]).visible ? std::string(TrimBlanks(form(lblAdd[plus]).text)) : "";
+      form(lblAdd[plus]).visible ? std::string(Trim(form(lblAdd[plus]).text)) : "";
   if (sign == "+") return {Fill(Say::Sum, {whole, term}), true};
   if (sign == "-") return {Fill(Say::Difference, {whole, term}), true};
   return {whole + " " + term};
@@ -310,7 +305,7 @@ Term ReadValue(long long a, long long b, long long c) {
 }
 
 long long KeyNumber(const Form& form, int label) {
-  return std::atoll(std::string(TrimBlanks(form(frmTovimel3::lblProb[label]).text)).c_str());
+  return std::atoll(std::string(Trim(form(frmTovimel3::lblProb[label]).text)).c_str());
 }
 
 // The key's meaning: (K1 + K2 root K3) / (K4 + K5 root K6), without what adds or multiplies
@@ -336,12 +331,12 @@ std::string FormName(const Form& form, int index) {
 }
 
 std::string ScoreValue(const Form& form, ControlId label) {
-  return std::string(TrimBlanks(form(label).text));
+  return std::string(Trim(form(label).text));
 }
 
 bool NoProblemYet(const Form& form) {
   using namespace frmTovimel3;
-  return form(cmdStart).enabled && TrimBlanks(form(lblProbCount).text) == "0";
+  return form(cmdStart).enabled && Trim(form(lblProbCount).text) == "0";
 }
 
 bool KeyCanBeShown(const Form& form) {
@@ -443,7 +438,7 @@ Spoken Speak(const Form& form, const Control& c) {
     case Tells::Value:
     case Tells::Guard:
       value = c.kind == Kind::ScrollBar ? std::to_string(c.props.value)
-                                        : std::string(TrimBlanks(c.props.text));
+                                        : std::string(Trim(c.props.text));
       break;
     case Tells::Problem:
       value = ReadFraction(form, c.id());
@@ -475,18 +470,16 @@ Spoken Speak(const Form& form, const Control& c) {
 }
 
 bool EnterIsOwn(const Control& focused) {
-  return focused.name == frmTovimel3::txtAnswer.name ||
-         (focused.name == frmTovimel3::lblPeriod.name);
+  return focused.name == frmTovimel3::txtAnswer.name;
 }
 
 std::optional<ControlId> EnterPresses(const Form& form, const Control& focused) {
   using namespace frmTovimel3;
-  if (focused.name == lblPeriod.name) return ControlId(lblPeriod);
   if (focused.name != txtAnswer.name) return std::nullopt;
   // A doubled Enter after a wrong answer meets emptied boxes: it must not count as an answer.
   for (int k = 0; k < txtAnswer.count; ++k) {
     const Props& box = form(txtAnswer[k]);
-    if (box.visible && !TrimBlanks(box.text).empty()) return ControlId(cmdSubmit);
+    if (box.visible && !Trim(box.text).empty()) return ControlId(cmdSubmit);
   }
   return std::nullopt;
 }

@@ -42,14 +42,14 @@ std::string CueSaid(const Form& form);
 // "1 over the quantity 3 plus 2 root 5". Empty for a frame that shows no fraction.
 std::string ReadFraction(const Form& form, ControlId frame);
 
-// Enter in an answer box, and on the period label while it can reveal the key, is that
-// control's own: it presses what EnterPresses says, or nothing.
+// Enter in an answer box is the box's own: it presses what EnterPresses says, or nothing; it
+// never goes on to the window's default button.
 bool EnterIsOwn(const Control& focused);
 // What Enter in `focused` presses: "&Submit" from an answer box while a shown box holds text
-// (never an answer of empty boxes), the period label itself (the key reveal).
+// (never an answer of empty boxes).
 std::optional<ControlId> EnterPresses(const Form& form, const Control& focused);
-// A control the keyboard reaches beyond the design's focus order: the period label, while it
-// shows the teacher code and the key is hidden.
+// A control the keyboard reaches beyond the design's focus order, where Enter and Space click
+// it: the period label, while it shows the teacher code and the key is hidden.
 bool TakesKeyboardFocus(const Form& form, const Control& c);
 // Enter on this button counts only once it has held the focus the program gave it for
 // kDoubledEnterMs: the Enter that ended the run must not also print it.

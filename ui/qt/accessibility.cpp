@@ -3,20 +3,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QFocusEvent>
 #include <QFocusFrame>
 #include <QHash>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
 
-#include "ui/controls.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/look.h"
 #include "ui/qt/widgets.h"
@@ -225,112 +218,6 @@ void AccessibleMirror::mirror() {
       w->setAccessibleDescription(ToQString(now.description));
     }
     said_[i] = std::move(now);
-  }
-}
-
-KeyboardAid::KeyboardAid(Form& form, WindowBinding& binding) : form_(form), binding_(binding) {
-  for (const Control& c : form_.controls()) {
-    widgets_.push_back(c.kind == Kind::Timer ? nullptr : binding.widget(c.id()));
-    const bool picture = c.kind == Kind::Image && PictureSelects(form_, c, 0).has_value();
-    if (c.kind == Kind::TextBox || c.kind == Kind::ScrollBar || c.kind == Kind::Window || picture ||
-        c.look.clickable) {
-      binding.widget(c.id())->installEventFilter(this);
-    }
-  }
-  if (const auto problem = SayAgainPresses(form_)) {
-    auto* again = new QShortcut(QKeySequence(Qt::Key_F2), binding.window());
-    connect(again, &QShortcut::activated, this, [this, id = *problem] { binding_.press(id); });
-  }
-  followSelection();
-  observer_ = form_.observe([this](const Control&, Change what) {
-    if (what == Change::Props) followSelection();
-  });
-}
-
-KeyboardAid::~KeyboardAid() {
-  form_.unobserve(observer_);
-}
-
-const Control* KeyboardAid::controlOf(const QObject* widget) const {
-  const auto it = std::find(widgets_.begin(), widgets_.end(), widget);
-  return it == widgets_.end() ? nullptr
-                              : &form_.controls()[static_cast<std::size_t>(it - widgets_.begin())];
-}
-
-void KeyboardAid::followSelection() {
-  for (const Control& c : form_.controls()) {
-    QWidget* w = widgets_[static_cast<std::size_t>(&c - form_.controls().data())];
-    Qt::FocusPolicy policy = w ? w->focusPolicy() : Qt::NoFocus;
-    // Tab enters the group of answer forms at the selected one, as in any radio group.
-    if (c.kind == Kind::Option) policy = c.props.selected ? Qt::StrongFocus : Qt::ClickFocus;
-    if (c.look.clickable) policy = TakesKeyboardFocus(form_, c) ? Qt::TabFocus : Qt::NoFocus;
-    if (w && w->focusPolicy() != policy) w->setFocusPolicy(policy);
-  }
-}
-
-bool KeyboardAid::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::KeyPress: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-      const Control* c = controlOf(watched);
-      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                         (c->kind == Kind::Label && key->key() == Qt::Key_Space);
-      if (enter && EnterIsOwn(*c)) {
-        if (const auto target = EnterPresses(form_, *c)) binding_.press(*target);
-        return true;
-      }
-      if (key->key() != Qt::Key_Escape || c->kind != Kind::Window) return false;
-      const auto target = EscapePresses(form_);
-      if (!target) return false;
-      binding_.press(*target);
-      return true;
-    }
-    case QEvent::FocusIn: {
-      const Control* c = controlOf(watched);
-      if (c->kind == Kind::ScrollBar) {
-        // Made on first use: most runs never put the focus on the scroll bar.
-        if (!focus_frame_) focus_frame_ = new QFocusFrame(binding_.window());
-        focus_frame_->setWidget(static_cast<QWidget*>(watched));
-      }
-      if (c->kind == Kind::TextBox &&
-          static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-        clicked_into_ = watched;
-      }
-      return false;
-    }
-    case QEvent::FocusOut:
-      if (controlOf(watched)->kind == Kind::ScrollBar && focus_frame_) {
-        focus_frame_->setWidget(nullptr);
-      }
-      return false;
-    case QEvent::MouseButtonPress:
-      // The click that focused a box would put the caret where it landed: typing would append
-      // to the text its focus selected. Keep the whole text selected, as by keyboard.
-      if (watched == clicked_into_) {
-        static_cast<QLineEdit*>(watched)->selectAll();
-        return true;
-      }
-      return false;
-    case QEvent::MouseMove:
-      return watched == clicked_into_;
-    case QEvent::MouseButtonRelease: {
-      if (watched == clicked_into_) {
-        clicked_into_ = nullptr;
-        return true;
-      }
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      const Control* c = controlOf(watched);
-      if (c->kind != Kind::Image || mouse->button() != Qt::LeftButton ||
-          !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-        return false;
-      }
-      const auto y = static_cast<int>(mouse->position().y() * kTwipsPerPixel);
-      if (const auto option = PictureSelects(form_, *c, y)) binding_.press(*option);
-      return true;
-    }
-    default:
-      return false;
   }
 }
 

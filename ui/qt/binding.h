@@ -13,6 +13,7 @@
 #include "ui/form.h"
 
 class QButtonGroup;
+class QFocusFrame;
 class QLineEdit;
 class QRadioButton;
 class QScrollBar;
@@ -23,7 +24,6 @@ namespace tovimel {
 class AccessibleMirror;
 class ButtonWidget;
 class FrameWidget;
-class KeyboardAid;
 class LabelWidget;
 class LineWidget;
 class OutlineWidget;
@@ -127,7 +127,8 @@ class WindowBinding final : public QObject {
   QElapsedTimer focus_moved_;  // since the program last moved the keyboard focus
   const WindowBinding* owner_ = nullptr;
   std::unique_ptr<AccessibleMirror> accessible_;
-  std::unique_ptr<KeyboardAid> keyboard_;
+  std::vector<int> clickable_;  // labels with a Click handler: the keyboard reaches some
+  QFocusFrame* focus_frame_ = nullptr;
 };
 
 }  // namespace tovimel
