@@ -21,7 +21,7 @@ enum class Say {
   Plus,
   Minus,
   Sum,         // a whole part and a root term
-  Difference,  //
+  Difference,  // a whole part less a root term
   Negative,    // a root term alone, negative
   Root,
   TimesRoot,
