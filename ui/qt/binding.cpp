@@ -215,7 +215,7 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       edit->setAlignment(c.look.align == Align::Center ? Qt::AlignCenter
                                                        : Qt::AlignLeft | Qt::AlignVCenter);
       // Typed, pasted, or set by assistive technology (voice control, braille): one path.
-      connect(edit, &QLineEdit::textChanged, this, [this, i] { textEdited(i); });
+      connect(edit, &QLineEdit::textChanged, this, [this, i] { textChanged(i); });
       connect(edit, &QLineEdit::selectionChanged, this, [this, i] { selectionMoved(i); });
       connect(edit, &QLineEdit::cursorPositionChanged, this, [this, i] { selectionMoved(i); });
       return edit;
@@ -531,7 +531,7 @@ void WindowBinding::optionClicked(int i) {
   QTimer::singleShot(0, this, &WindowBinding::settle);
 }
 
-void WindowBinding::textEdited(int i) {
+void WindowBinding::textChanged(int i) {
   const Control& c = form_.controls()[i];
   const auto* edit = std::get<QLineEdit*>(slots_[i].typed);
   const QString text = edit->text();

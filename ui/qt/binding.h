@@ -110,7 +110,7 @@ class WindowBinding final : public QObject {
 
   void click(int i);
   void optionClicked(int index);
-  void textEdited(int i);
+  void textChanged(int i);
   void selectionMoved(int i);
   void scrolled(int i, int value);
   void enter();
