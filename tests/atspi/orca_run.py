@@ -6,8 +6,8 @@ On a private desktop (Xvfb, session bus, dconf, accessibility bus and registry) 
 is switched on as a desktop does it (the GNOME setting), speech-dispatcher writes every utterance
 to a file, and Orca runs with its default settings. Keys go in through xdotool, as from a
 keyboard: digits, "-", Tab, Shift+Tab, arrows and Enter. One run at level 1 and one at level 5,
-from sign-in to the results screen; each answer is worked out from the problem as Orca spoke it,
-one per run is wrong on purpose. Every wait is bounded; all it starts, it stops.
+from sign-in to the results screen, which it then reads by flat review (KP_Home, KP_Prior); each
+answer is worked out from the problem as Orca spoke it, one per run is wrong on purpose. Every wait is bounded; all it starts, it stops.
 
 usage: orca_run.py PATH_TO_TOVIMEL [TRANSCRIPT_DIR]
 """
@@ -219,6 +219,23 @@ def play(desktop, ears, level, transcript):
     if end.group(1) != "95":
         fail("the grade heard is " + end.group(1))
     ears.quiet()
+    # Flat review: up to the top of the results screen, then down every line of it. Each value is
+    # read with its name, once.
+    for _ in range(8):
+        keys(desktop, "KP_Home")
+        time.sleep(0.2)
+    ears.quiet()
+    top = len(ears.heard)
+    for _ in range(10):
+        keys(desktop, "KP_Prior")
+        time.sleep(0.2)
+    ears.quiet()
+    screen = " | ".join(ears.heard[top - 1:])  # the top line, then the ones below
+    for value in ("Problem 20", "Right 20", "Total 21", "Grade 95%", "Time ", "Level %d" % level,
+                  "Name Rivera, Ana", "Teacher Okafor", "Print Results"):
+        if screen.count(value) != 1:
+            fail("flat review read %r %d times: %s" % (value, screen.count(value), screen))
+    ears.at = len(ears.heard)
     if transcript:
         with open(transcript, "w", encoding="utf-8") as f:
             f.write("\n".join(ears.heard[start_line:]) + "\n")
