@@ -5,8 +5,8 @@
 On a private desktop (Xvfb, session bus, dconf, accessibility bus and registry) the screen reader
 is switched on as a desktop does it (the GNOME setting), speech-dispatcher writes every utterance
 to a file, and Orca runs with its default settings. Keys go in through xdotool, as from a
-keyboard: digits, "-", Tab, Shift+Tab, arrows and Enter. One run at level 1 and one at level 5,
-from sign-in to the results screen, which it then reads by flat review (KP_Home, KP_Prior); each
+keyboard: digits, "-", Tab, Shift+Tab, arrows and Enter (and once per run where-am-I and F2).
+One run at level 1 and one at level 5, from sign-in to the results screen, which it then reads by flat review (KP_Home, KP_Prior); each
 answer is worked out from the problem as Orca spoke it, one per run is wrong on purpose. Every wait is bounded; all it starts, it stops.
 
 usage: orca_run.py PATH_TO_TOVIMEL [TRANSCRIPT_DIR]
@@ -194,6 +194,13 @@ def play(desktop, ears, level, transcript):
         if int(told.group(1)) != number:
             fail("heard problem %s, expected %d" % (told.group(1), number))
         boxes = solve(level, told.group(2))
+        if number == 1:
+            # On demand: where-am-I in the box, then the program's own key.
+            ears.quiet()
+            keys(desktop, "KP_Enter")
+            ears.expect(r"Problem 1 of 20: %s\." % re.escape(told.group(2)), "where-am-I")
+            keys(desktop, "F2")
+            ears.expect(r"Simplify %s\.\s+Answer form" % re.escape(told.group(2)), "F2")
         sign = "plus" if level == 5 else None
         if number == wrong_at:
             bad = dict(boxes, radicand=boxes["radicand"] * 4)
