@@ -237,6 +237,11 @@ TEST(Accessibility, AssistiveInputAndActionsDoWhatTheStudentsDo) {
   p.widget(lblPeriod)->setFocus(Qt::TabFocusReason);
   QTest::keyClick(p.widget(lblPeriod), Qt::Key_Space);
   EXPECT_TRUE(p.form()(fraKey).visible);
+  // Assistive technology's Press does what the key does.
+  p.form().setVisible(fraKey, false);
+  EXPECT_EQ(p.widget(lblPeriod)->focusPolicy(), Qt::TabFocus);
+  iface(lblPeriod)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(p.form()(fraKey).visible);
   EXPECT_EQ(p.widget(lblPeriod)->focusPolicy(), Qt::NoFocus);
   QCoreApplication::processEvents();
   EXPECT_TRUE(p.widget(lblPeriod)->accessibleDescription().startsWith("Answer key: "));

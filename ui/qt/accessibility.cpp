@@ -52,6 +52,19 @@ class ControlInterface final : public QAccessibleWidget {
     if (t == QAccessible::Description) return widget()->accessibleDescription();
     return QAccessibleWidget::text(t);
   }
+  // A label the keyboard reaches is pressed as Enter presses it.
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (pressable()) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction() && pressable()) {
+      static_cast<LabelWidget*>(widget())->click();
+      return;
+    }
+    QAccessibleWidget::doAction(name);
+  }
   int childCount() const override { return static_cast<int>(ShownChildren(widget()).size()); }
   QAccessibleInterface* child(int index) const override {
     const QList<QWidget*> shown = ShownChildren(widget());
@@ -62,6 +75,11 @@ class ControlInterface final : public QAccessibleWidget {
     if (!child) return -1;
     return static_cast<int>(
         ShownChildren(widget()).indexOf(qobject_cast<QWidget*>(child->object())));
+  }
+
+ private:
+  bool pressable() const {
+    return qobject_cast<LabelWidget*>(widget()) && widget()->focusPolicy() != Qt::NoFocus;
   }
 };
 

@@ -34,6 +34,8 @@ class LabelWidget final : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
+  // As a click of the mouse: for assistive technology's Press action.
+  void click() { emit clicked(); }
 
  signals:
   void clicked();
