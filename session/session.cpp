@@ -11,7 +11,7 @@
 #include "session/clock.h"
 #include "session/level.h"
 #include "session/new_problem.h"
-#include "session/teacher_code.h"
+#include "ui/teacher_code.h"
 
 namespace tovimel {
 
@@ -37,9 +37,14 @@ Session::Session(RandomSource& random, TimeSource& time, Printer& printer, Proce
   f.onClick(cmdExit, [this] { exit(); });
   f.onClick(cmdPrintIt, [this] { print(); });
   f.onClick(lblPeriod, [this] { keyReveal(); });
+  f.onClick(fraProb, [this] { sayProblem(); });
   // An option button that takes the focus is selected as by a click, under the same checks.
   for (int i = 0; i < optAnswerForm.count; ++i) {
-    f.onClick(optAnswerForm[i], [this, i] { answerForm(i); });
+    f.onClick(optAnswerForm[i], [this, i] {
+      // The student's own choice is told; the program's choices are told with their events.
+      window_.form.setCue(Cue::Form);
+      answerForm(i);
+    });
     f.onFocus(optAnswerForm[i], [this, i] { answerForm(i); });
   }
   // A box taking the focus after the window is gone must not touch it.
@@ -87,17 +92,20 @@ void Session::start() {
   f.setVisible(fraLevel, false);
   f.setEnabled(cmdStart, false);
   f.setEnabled(cmdSubmit, true);
+  f.setCue(Cue::Problem, window_.ProblemLimit);
   cmdNew_Click(window_);
   f.setEnabled(timOverAll, true);
 }
 
 void Session::next() {
   if (!alive() || state() != MainState::ProblemSolved) return;
+  window_.form.setCue(Cue::Problem, window_.ProblemLimit);
   cmdNew_Click(window_);
 }
 
 void Session::submit() {
   if (!alive() || state() != MainState::ProblemOpen) return;
+  window_.form.setCue(Cue::Verdict, selectedForm());
   cmdSubmit_Click(window_);
 }
 
@@ -128,12 +136,27 @@ void Session::levelChange() {
     return;
   }
   applied_level_ = window_.level();
+  window_.form.setCue(Cue::Level);
   vsbLevel_Change(window_);
 }
 
 void Session::keyReveal() {
   if (!alive() || state() == MainState::SigningIn) return;
-  if (window_.form(lblPeriod).text == kTeacherCode) window_.form.setVisible(fraKey, true);
+  if (window_.form(lblPeriod).text != kTeacherCode) return;
+  window_.form.setCue(Cue::KeyShown);
+  window_.form.setVisible(fraKey, true);
+}
+
+void Session::sayProblem() {
+  if (!alive() || state() != MainState::ProblemOpen) return;
+  window_.form.setCue(Cue::Problem);
+}
+
+int Session::selectedForm() const {
+  for (int i = 0; i < optAnswerForm.count; ++i) {
+    if (window_.form(optAnswerForm[i]).selected) return i;
+  }
+  return -1;
 }
 
 void Session::answerForm(int index) {

@@ -34,6 +34,8 @@ class Session {
   void print();
   void levelChange();
   void keyReveal();
+  // The student asks to hear the open problem again (a click on it, or its key).
+  void sayProblem();
   void answerForm(int index);
 
   // The process is ending without closing this window: no handler of it runs any more.
@@ -43,6 +45,7 @@ class Session {
 
  private:
   bool alive() const { return loaded_ && !closed_; }
+  int selectedForm() const;
 
   MainWindow window_;
   TimeSource& time_;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "signin/signin.h"
 
-#include "session/teacher_code.h"
 #include "ui/layouts.h"
+#include "ui/teacher_code.h"
 
 namespace tovimel {
 

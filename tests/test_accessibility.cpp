@@ -2,6 +2,7 @@
 // What a screen reader is told, computed from the model alone.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "tests/program.h"
@@ -15,11 +16,7 @@ namespace {
 
 using Window = testing::LoadedWindow<testing::ReplayRandom>;
 
-std::string Description(const Form& f, ControlId id) {
-  return Speak(f, f.control(id)).description;
-}
-
-// The problem reads as one text, in the shape its level shows.
+// The problem reads as one text, in the shape its level shows, in the name of its frame.
 TEST(Spoken, TheProblemReadsAsOneTextAtEveryLevel) {
   const char* const heard[] = {"root 450", "1350 root 450", "1350 root 450 over 150",
                                "1350 root 450 over 150 root 90",
@@ -30,34 +27,160 @@ TEST(Spoken, TheProblemReadsAsOneTextAtEveryLevel) {
     t.session.start();
     const char* const numbers[] = {"7", "1350", "450", "9", "150", "90"};
     for (int i = 0; i < 6; ++i) t.f.setText(lblProb[i], numbers[i]);
-    EXPECT_EQ(Description(t.f, fraProb), heard[level - 1]);
-    EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name, "Simplify");
+    EXPECT_EQ(ReadFraction(t.f, fraProb), heard[level - 1]);
+    EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name, std::string("Simplify ") + heard[level - 1]);
   }
 }
 
-// The key says nothing until a teacher reveals it, and then only as its frame's one text.
-TEST(Spoken, TheKeySaysNothingUntilItIsShown) {
+// The key says nothing until a teacher reveals it, and then only as its frame's one text, read
+// as the value it stands for.
+TEST(Spoken, TheKeySaysNothingUntilItIsShownThenItsValue) {
   Window t(4);
   t.session.start();
   EXPECT_EQ(Speak(t.f, t.f.control(fraKey)), Spoken{});
   t.f.setText(lblPeriod, "*");
   t.session.keyReveal();
-  const char* const key[] = {"0", "3", "2", "0", "5", "1"};
-  for (int i = 0; i < 6; ++i) t.f.setText(lblProb[6 + i], key[i]);
-  EXPECT_EQ(Description(t.f, fraKey),
-            "the quantity 0 plus 3 root 2, over the quantity 0 plus 5 root 1");
+  const struct {
+    const char* key[6];
+    const char* heard;
+  } rows[] = {
+      {{"0", "105", "1", "0", "1", "1"}, "105"},
+      {{"5", "-1", "5", "0", "1", "1"}, "5 minus root 5"},
+      {{"0", "3", "2", "0", "5", "1"}, "3 root 2 over 5"},
+      {{"0", "-1", "7", "0", "3", "1"}, "minus root 7 over 3"},
+      {{"0", "1", "1", "0", "7", "1"}, "1 over 7"},
+      {{"-2", "3", "5", "0", "41", "1"}, "the quantity -2 plus 3 root 5, over 41"},
+      {{"4", "-2", "3", "0", "1", "1"}, "4 minus 2 root 3"},
+  };
+  for (const auto& r : rows) {
+    for (int i = 0; i < 6; ++i) t.f.setText(lblProb[6 + i], r.key[i]);
+    EXPECT_EQ(Speak(t.f, t.f.control(fraKey)).name, std::string("Key ") + r.heard);
+  }
   EXPECT_FALSE(Exposed(t.f, t.f.control(lblProb[7])));  // read by its frame, never alone
   t.f.setVisible(t.f.self(), false);
   EXPECT_EQ(Speak(t.f, t.f.control(fraKey)), Spoken{});
 }
 
+std::string Said(const Form& f) {
+  return Speak(f, *f.focused()).description;
+}
+
+// Types the key's parts into the boxes of "a root b" (level 1) and submits.
+void AnswerLevel1(Window& t, bool right) {
+  t.f.setText(txtAnswer[1], t.f(lblProb[7]).text + (right ? "" : "1"));
+  t.f.setText(txtAnswer[2], t.f(lblProb[8]).text);
+  t.f.focus(txtAnswer[2]);
+  t.session.submit();
+}
+
+// What the focus says after each step of a run, and the values the labels carry in their names.
+TEST(Spoken, EachEventIsToldWithTheFocusItLeaves) {
+  Window t(1);
+  t.f.focus(txtAnswer[1]);
+  EXPECT_EQ(Said(t.f), "No problem yet. Start is Shift+Tab away: press Enter on it.");
+  t.session.start();
+  const std::string problem = "root " + t.f(lblProb[2]).text;
+  EXPECT_EQ(t.f.focused()->key(), "txtAnswer(1)");
+  EXPECT_EQ(Said(t.f), "Problem 1 of 20: " + problem + ". Answer form a root b.");
+  t.session.sayProblem();
+  EXPECT_EQ(Said(t.f), "Simplify " + problem + ". Answer form a root b.");
+  AnswerLevel1(t, false);
+  EXPECT_EQ(t.f.focused()->key(), "txtAnswer(1)");
+  EXPECT_EQ(Said(t.f), "Wrong: coefficient. Now the answer form a root b over c.");
+  AnswerLevel1(t, false);  // the form stays: its empty denominator is wrong too
+  EXPECT_EQ(Said(t.f), "Wrong: coefficient, denominator.");
+  t.f.focus(txtAnswer[3]);
+  t.f.setCue(Cue::None);  // as the student's Tab does
+  EXPECT_EQ(Said(t.f), "wrong");
+  t.f.click(optAnswerForm[3]);
+  EXPECT_EQ(Said(t.f), "Answer form a root b.");
+  AnswerLevel1(t, true);
+  EXPECT_EQ(t.f.focused()->key(), "cmdNew");
+  EXPECT_EQ(Said(t.f), "Right. 1 right of 3, grade 33%.");
+  const std::pair<ControlName, const char*> names[] = {{lblRight, "Right 1"},
+                                                       {lblWrong, "Total 3"},
+                                                       {lblPercent, "Grade 33%"},
+                                                       {lblProbCount, "Problem 1"},
+                                                       {clock, "Time 00:00"}};
+  for (const auto& [label, name] : names) EXPECT_EQ(Speak(t.f, t.f.control(label)).name, name);
+  for (int n = 2; n <= 20; ++n) {
+    t.session.next();
+    t.f.click(optAnswerForm[3]);
+    AnswerLevel1(t, true);
+  }
+  EXPECT_EQ(t.f.focused()->key(), "cmdPrintIt");
+  EXPECT_EQ(Said(t.f), "Right. Run over: 20 right of 22, grade 90%, time 00:00.");
+}
+
+// The level reads "Level 3"; the sign only while it shows one, with its value; a hidden or blank
+// control is never heard.
+TEST(Spoken, LevelSignAndWhatShowsNothing) {
+  Window t(5);
+  EXPECT_EQ(Speak(t.f, t.f.control(vsbLevel)).name, "Level 5");
+  EXPECT_EQ(Speak(t.f, t.f.control(lblAdd[4])).name, "sign plus");
+  t.f.click(optAnswerForm[8]);
+  EXPECT_EQ(Speak(t.f, t.f.control(lblAdd[4])).name, "sign minus");
+  Window one(1);
+  EXPECT_FALSE(Heard(one.f, one.f.control(lblAdd[4])));
+  EXPECT_FALSE(Heard(one.f, one.f.control(imgRadical)));
+  EXPECT_EQ(Speak(one.f, one.f.control(txtAnswer[3])), Spoken{});  // hidden at level 1
+}
+
+// Flat review reads every shown control by its name: no name twice, at any level, before and
+// during a run.
+TEST(Spoken, NoNameIsHeardTwice) {
+  for (int level = 1; level <= 5; ++level) {
+    SCOPED_TRACE(level);
+    Window t(level);
+    for (int step = 0; step < 2; ++step) {
+      std::map<std::string, std::string> seen;
+      for (const Control& c : t.f.controls()) {
+        const std::string name = Speak(t.f, c).name;
+        if (name.empty()) continue;
+        EXPECT_TRUE(seen.emplace(name, c.key()).second)
+            << name << ": " << c.key() << " and " << seen[name];
+      }
+      t.session.start();
+    }
+  }
+}
+
+// The period label is reached by the keyboard only while it can reveal the key, and its click
+// there reveals it and says the key's value.
+TEST(Keys, ThePeriodLabelRevealsTheKeyFromTheKeyboard) {
+  Window t(1);
+  const Control& period = t.f.control(lblPeriod);
+  EXPECT_FALSE(TakesKeyboardFocus(t.f, period));
+  t.f.setText(lblPeriod, "*");
+  EXPECT_TRUE(TakesKeyboardFocus(t.f, period));
+  EXPECT_EQ(Speak(t.f, period).description, "Enter shows the answer key.");
+  ASSERT_TRUE(t.f.focus(lblPeriod));
+  EXPECT_FALSE(EnterIsOwn(period));  // Enter and Space click it, as a button's
+  EXPECT_TRUE(t.f.click(lblPeriod));
+  EXPECT_TRUE(t.f(fraKey).visible);
+  EXPECT_FALSE(TakesKeyboardFocus(t.f, period));
+  EXPECT_EQ(Said(t.f).rfind("Answer key: ", 0), 0u);
+}
+
 TEST(Keys, EnterEscapeAndPicturesPressTheirControls) {
   Window t;
   Form sign_in(SignInLayout());
-  EXPECT_EQ(EnterPresses(t.f.control(txtAnswer[2]))->key(), "cmdSubmit");
-  EXPECT_FALSE(EnterPresses(t.f.control(cmdStart)));
+  t.session.start();
+  // Enter never submits an answer whose shown boxes are all empty (a doubled Enter).
+  EXPECT_FALSE(EnterPresses(t.f, t.f.control(txtAnswer[2])));
+  t.f.setText(txtAnswer[2], " ");
+  EXPECT_FALSE(EnterPresses(t.f, t.f.control(txtAnswer[2])));
+  t.f.setText(txtAnswer[1], "0");
+  EXPECT_EQ(EnterPresses(t.f, t.f.control(txtAnswer[2]))->key(), "cmdSubmit");
+  EXPECT_TRUE(EnterIsOwn(t.f.control(txtAnswer[0])));
+  EXPECT_FALSE(EnterIsOwn(t.f.control(cmdStart)));
+  EXPECT_FALSE(EnterPresses(t.f, t.f.control(cmdStart)));
+  EXPECT_TRUE(GuardsDoubledEnter(t.f.control(cmdPrintIt)));
+  EXPECT_FALSE(GuardsDoubledEnter(t.f.control(cmdNew)));
   EXPECT_EQ(EscapePresses(sign_in)->key(), "cmdExit");
   EXPECT_FALSE(EscapePresses(t.f));
+  EXPECT_EQ(SayAgainPresses(t.f)->key(), "fraProb");
+  EXPECT_FALSE(SayAgainPresses(sign_in));
   const struct {
     ControlName picture;
     int y;  // twips from the picture's top

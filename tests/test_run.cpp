@@ -5,9 +5,9 @@
 
 #include "engine/numbers.h"
 #include "session/clock.h"
-#include "session/teacher_code.h"
 #include "tests/player.h"
 #include "tests/program.h"
+#include "ui/teacher_code.h"
 
 namespace tovimel {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "session/teacher_code.h"
 #include "tests/player.h"
 #include "tests/program.h"
+#include "ui/teacher_code.h"
 
 namespace tovimel {
 

@@ -3,26 +3,112 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
+#include <iterator>
 #include <vector>
 
+#include "engine/numbers.h"
 #include "ui/answer_form_table.h"
 #include "ui/controls.h"
 #include "ui/layouts.h"
 #include "ui/rows.h"
+#include "ui/teacher_code.h"
 
 namespace tovimel {
 namespace {
 
-// What a control's description tells, beyond its name.
-enum class Tells {
-  Nothing,
-  Text,      // its own caption: the value a named label shows (" 7" reads "7")
-  Fraction,  // the fraction its frame shows, read aloud
-  Mark,      // "right" or "wrong", from an answer box's colour after "&Submit"
-  Sign,      // "plus" or "minus", from the sign label
+// Every sentence and phrase the program speaks, whole, with numbered places (%1, %2, ...) for
+// what changes: another language replaces this table and nothing else.
+enum class Say {
+  Plus,
+  Minus,
+  Sum,         // a whole part and a root term
+  Difference,  // a whole part less a root term
+  Negative,    // a root term alone, negative
+  Root,
+  TimesRoot,
+  Over,
+  QuantityOver,  // a sum in the numerator
+  Quantity,      // a sum in the denominator
+  Right,
+  Wrong,
+  ListJoin,
+  NoProblemYet,
+  NewProblem,
+  ProblemAgain,
+  AllRight,
+  RunEnded,
+  WrongParts,
+  WrongPartsNewForm,
+  FormChosen,
+  LevelChosen,
+  KeyShown,
+  KeyHidden,
+  Count
 };
 
-// A control's name: a fixed text, the caption of another control, or (both empty) its own.
+constexpr std::string_view kSay[] = {
+    "plus",
+    "minus",
+    "%1 plus %2",
+    "%1 minus %2",
+    "minus %1",
+    "root %1",
+    "%1 root %2",
+    "%1 over %2",
+    "the quantity %1,",
+    "the quantity %1",
+    "right",
+    "wrong",
+    "%1, %2",
+    "No problem yet. Start is Shift+Tab away: press Enter on it.",
+    "Problem %1 of %2: %3. Answer form %4.",
+    "Simplify %1. Answer form %2.",
+    "Right. %1 right of %2, grade %3.",
+    "Right. Run over: %1 right of %2, grade %3, time %4.",
+    "Wrong: %1.",
+    "Wrong: %1. Now the answer form %2.",
+    "Answer form %1.",
+    "Level %1.",
+    "Answer key: %1.",
+    "Enter shows the answer key.",
+};
+static_assert(std::size(kSay) == static_cast<std::size_t>(Say::Count));
+
+// The pattern with its places filled in order; a place past the arguments stays empty.
+std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    if (pattern[i] == '%' && next >= '1' && next <= '9') {
+      const auto n = static_cast<std::size_t>(next - '1');
+      if (n < args.size()) out += *(args.begin() + n);
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+std::string Fill(Say what, std::initializer_list<std::string_view> args = {}) {
+  return FillPattern(kSay[static_cast<std::size_t>(what)], args);
+}
+
+// What a control tells, beyond a fixed name.
+enum class Tells {
+  Nothing,
+  Value,    // its own caption, in its name: "Right 7" for a label showing " 7"
+  Problem,  // the problem its frame shows, read aloud, in its name
+  Key,      // the key its frame shows, as its value, in its name
+  Mark,     // "right" or "wrong", from an answer box's colour after "&Submit"
+  Sign,     // "plus" or "minus", from the sign label, in its name
+  Guard,    // the period label: how to reveal the key while that is possible
+};
+
+// A control's name: a pattern whose %1 is what it tells, the caption of another control, or
+// (both empty) its own caption. `named_by` is a caption label that speaks only through it.
 struct Row {
   ControlId id;
   std::string_view name = "";
@@ -33,38 +119,32 @@ struct Row {
 std::vector<Row> MainRows() {
   using namespace frmTovimel3;
   std::vector<Row> rows = {
-      {.id = fraProb, .tells = Tells::Fraction},
-      {.id = fraKey, .tells = Tells::Fraction},
+      {.id = fraProb, .name = "Simplify %1", .tells = Tells::Problem},
+      {.id = fraKey, .name = "Key %1", .tells = Tells::Key},
       {.id = fraTimer, .named_by = Label5},
-      {.id = lblProbCount, .named_by = Label4, .tells = Tells::Text},
-      {.id = lblRight, .named_by = Label1, .tells = Tells::Text},
-      {.id = lblWrong, .named_by = Label2, .tells = Tells::Text},
-      {.id = lblPercent, .named_by = Label3, .tells = Tells::Text},
-      {.id = clock, .named_by = Label5, .tells = Tells::Text},
-      {.id = vsbLevel, .named_by = fraLevel},
-      {.id = lblLevel, .named_by = fraLevel, .tells = Tells::Text},
+      {.id = lblProbCount, .name = "Problem %1", .named_by = Label4, .tells = Tells::Value},
+      {.id = lblRight, .name = "Right %1", .named_by = Label1, .tells = Tells::Value},
+      {.id = lblWrong, .name = "Total %1", .named_by = Label2, .tells = Tells::Value},
+      {.id = lblPercent, .name = "Grade %1", .named_by = Label3, .tells = Tells::Value},
+      {.id = clock, .name = "Time %1", .named_by = Label5, .tells = Tells::Value},
+      {.id = vsbLevel, .name = "Level %1", .named_by = fraLevel, .tells = Tells::Value},
       {.id = Frame1, .name = "Answer forms"},
       {.id = Frame2, .name = "Answer boxes"},
       {.id = txtAnswer[0], .name = "whole part", .tells = Tells::Mark},
       {.id = txtAnswer[1], .name = "coefficient", .tells = Tells::Mark},
       {.id = txtAnswer[2], .name = "radicand", .tells = Tells::Mark},
       {.id = txtAnswer[3], .name = "denominator", .tells = Tells::Mark},
-      {.id = lblAdd[4], .name = "sign", .tells = Tells::Sign},
-      {.id = imgRadical, .name = "root sign"},
-      {.id = lneViniculum, .name = "fraction bar"},
-      {.id = lblPeriod, .name = "Period", .tells = Tells::Text},
-      {.id = lblID, .name = "Student ID", .tells = Tells::Text},
-      {.id = lblDate, .name = "Date", .tells = Tells::Text},
-      {.id = lblName, .name = "Name", .tells = Tells::Text},
-      {.id = lblTeacher, .name = "Teacher", .tells = Tells::Text},
+      {.id = lblAdd[4], .name = "sign %1", .tells = Tells::Sign},
+      {.id = lblPeriod, .name = "Period %1", .tells = Tells::Guard},
+      {.id = lblID, .name = "Student ID %1", .tells = Tells::Value},
+      {.id = lblDate, .name = "Date %1", .tells = Tells::Value},
+      {.id = lblName, .name = "Name %1", .tells = Tells::Value},
+      {.id = lblTeacher, .name = "Teacher %1", .tells = Tells::Value},
   };
-  // Each answer form and its picture, by the shape it stands for.
+  // Each answer form by the shape it stands for; its picture says nothing more.
   for (int i = 0; i < optAnswerForm.count; ++i) {
-    const AnswerFormRow& form = kAnswerFormTable[static_cast<std::size_t>(i)];
-    rows.push_back({.id = optAnswerForm[i], .name = form.shape});
-    if (PictureRow(form.picture.name) == &form) {
-      rows.push_back({.id = form.picture, .name = PictureShape(form)});
-    }
+    rows.push_back(
+        {.id = optAnswerForm[i], .name = kAnswerFormTable[static_cast<std::size_t>(i)].shape});
   }
   return rows;
 }
@@ -99,16 +179,10 @@ bool NamesAnother(const Form& form, const Control& c) {
                      [&](const Row& r) { return r.named_by.name == c.name; });
 }
 
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 std::string SignWord(std::string_view sign) {
-  sign = TrimBlanks(sign);
-  if (sign == "+") return "plus";
-  if (sign == "-") return "minus";
+  sign = Trim(sign);
+  if (sign == "+") return Fill(Say::Plus);
+  if (sign == "-") return Fill(Say::Minus);
   return "";
 }
 
@@ -127,45 +201,173 @@ bool Showing(const Form& form, const Control& c) {
          !form.firstUp(c, [](const Control& at) { return !at.props.visible; });
 }
 
-// One row of the fraction: whole part, sign, coefficient, root, radicand, as far as they show.
+// One row of the fraction, as far as its parts show: whole part, sign, coefficient, root,
+// radicand. `sum` tells whether a shown sign joins two terms.
 struct Term {
   std::string text;
-  bool sum = false;  // a shown sign joins two terms
+  bool sum = false;
 };
 
 Term ReadRow(const Form& form, const ProblemRow& row) {
-  Term term;
-  const auto add = [&](std::string_view word) {
-    if (word.empty()) return;
-    if (!term.text.empty()) term.text += ' ';
-    term.text += word;
+  const auto shown = [&](ControlId part) {
+    return form(part).visible ? std::string(Trim(form(part).text)) : "";
   };
-  if (form(row.whole).visible) add(TrimBlanks(form(row.whole).text));
-  if (form(row.plus).visible) {
-    const std::string word = SignWord(form(row.plus).text);
-    term.sum = !word.empty();
-    add(word);
+  const std::string whole = shown(row.whole), coefficient = shown(row.coefficient),
+                    radicand = shown(row.radicand);
+  std::string term = coefficient;
+  if (form(row.sign).visible) {
+    term = coefficient.empty() ? Fill(Say::Root, {radicand})
+                               : Fill(Say::TimesRoot, {coefficient, radicand});
+  } else if (!radicand.empty()) {
+    term = coefficient.empty() ? radicand : Fill(Say::TimesRoot, {coefficient, radicand});
   }
-  if (form(row.coefficient).visible) add(TrimBlanks(form(row.coefficient).text));
-  if (form(row.sign).visible) add("root");
-  if (form(row.radicand).visible) add(TrimBlanks(form(row.radicand).text));
-  return term;
+  if (whole.empty()) return {term};
+  if (term.empty()) return {whole};
+  const std::string sign = shown(row.plus);
+  if (sign == "+") return {Fill(Say::Sum, {whole, term}), true};
+  if (sign == "-") return {Fill(Say::Difference, {whole, term}), true};
+  return {whole + " " + term};
+}
+
+// A fraction from its two rows: a sum above or below the bar is read as a quantity.
+std::string ReadOver(const Term& upper, const Term& lower) {
+  return Fill(Say::Over, {upper.sum ? Fill(Say::QuantityOver, {upper.text}) : upper.text,
+                          lower.sum ? Fill(Say::Quantity, {lower.text}) : lower.text});
+}
+
+// a + b root c as a value: no zero whole part, no root of 1, no coefficient 1, a negative
+// coefficient as "minus".
+Term ReadValue(long long a, long long b, long long c) {
+  std::string root;
+  if (b != 0) {
+    const std::string size = std::to_string(b < 0 ? -b : b);
+    if (c == 1) {
+      root = size;
+    } else {
+      root = size == "1" ? Fill(Say::Root, {std::to_string(c)})
+                         : Fill(Say::TimesRoot, {size, std::to_string(c)});
+    }
+  }
+  if (root.empty()) return {std::to_string(a)};
+  if (a == 0) return {b < 0 ? Fill(Say::Negative, {root}) : root};
+  return {Fill(b < 0 ? Say::Difference : Say::Sum, {std::to_string(a), root}), true};
+}
+
+// A key row's value from the numbers it holds, shown or not.
+Term ReadKeyRow(const Form& form, const ProblemRow& row) {
+  const auto number = [&](ControlId label) {
+    return std::atoll(std::string(Trim(form(label).text)).c_str());
+  };
+  return ReadValue(number(row.whole), number(row.coefficient), number(row.radicand));
+}
+
+// The key's meaning: (K1 + K2 root K3) / (K4 + K5 root K6), without what adds or multiplies
+// nothing. "5 minus root 5", "105", "the quantity 3 plus root 2, over 7".
+std::string ReadKey(const Form& form) {
+  const auto key = std::find_if(kFractionRows.begin(), kFractionRows.end(), [](const auto& v) {
+    return v.frame.name == frmTovimel3::fraKey.name;
+  });
+  const Term upper = ReadKeyRow(form, key->upper);
+  const Term lower = ReadKeyRow(form, key->lower);
+  if (lower.text == "1") return upper.text;
+  return ReadOver(upper, lower);
+}
+
+int SelectedForm(const Form& form) {
+  for (int i = 0; i < frmTovimel3::optAnswerForm.count; ++i) {
+    if (form(frmTovimel3::optAnswerForm[i]).selected) return i;
+  }
+  return -1;
+}
+
+std::string FormName(const Form& form, int index) {
+  if (index < 0) return "";
+  const Row* row = FindRow(form, form.control(frmTovimel3::optAnswerForm[index]));
+  return row ? std::string(row->name) : "";
+}
+
+std::string ScoreValue(const Form& form, ControlId label) {
+  return std::string(Trim(form(label).text));
+}
+
+bool NoProblemYet(const Form& form) {
+  using namespace frmTovimel3;
+  return form(cmdStart).enabled && Trim(form(lblProbCount).text) == "0";
+}
+
+bool KeyCanBeShown(const Form& form) {
+  using namespace frmTovimel3;
+  return form(lblPeriod).text == kTeacherCode && !form(fraKey).visible &&
+         form.window().props.enabled;
 }
 
 }  // namespace
 
+std::string CueSaid(const Form& form) {
+  using namespace frmTovimel3;
+  // The sign-in window has no cues.
+  if (form.cue() == Cue::None || form.is(frmSignIn::self)) return "";
+  const std::string problem = ReadFraction(form, fraProb);
+  const std::string shape = FormName(form, SelectedForm(form));
+  switch (form.cue()) {
+    case Cue::None:
+      return "";
+    case Cue::Problem:
+      if (form.cueDetail() < 0) return Fill(Say::ProblemAgain, {problem, shape});
+      return Fill(Say::NewProblem, {ScoreValue(form, lblProbCount),
+                                    std::to_string(form.cueDetail()), problem, shape});
+    case Cue::Verdict: {
+      if (form(cmdPrintIt).visible) {
+        return Fill(Say::RunEnded, {ScoreValue(form, lblRight), ScoreValue(form, lblWrong),
+                                    ScoreValue(form, lblPercent), ScoreValue(form, clock)});
+      }
+      if (!form(cmdSubmit).enabled) {
+        return Fill(Say::AllRight, {ScoreValue(form, lblRight), ScoreValue(form, lblWrong),
+                                    ScoreValue(form, lblPercent)});
+      }
+      std::string parts;
+      for (int k = 0; k < txtAnswer.count; ++k) {
+        if (form(txtAnswer[k]).back != kWrongBox) continue;
+        const std::string part(FindRow(form, form.control(txtAnswer[k]))->name);
+        parts = parts.empty() ? part : Fill(Say::ListJoin, {parts, part});
+      }
+      const int now = SelectedForm(form);
+      return now == form.cueDetail() ? Fill(Say::WrongParts, {parts})
+                                     : Fill(Say::WrongPartsNewForm, {parts, shape});
+    }
+    case Cue::Form:
+      return Fill(Say::FormChosen, {shape});
+    case Cue::Level:
+      return Fill(Say::LevelChosen, {std::to_string(form(vsbLevel).value)});
+    case Cue::KeyShown:
+      return Fill(Say::KeyShown, {ReadKey(form)});
+  }
+  return "";
+}
+
 bool Exposed(const Form& form, const Control& c) {
   using namespace frmTovimel3;
-  if (c.kind == Kind::Timer || c.kind == Kind::Shape) return false;
-  if (c.kind == Kind::Label && NamesAnother(form, c)) return false;
-  if (c.name == lblProb.name) return false;
-  if (c.name == lblAdd.name) return c.index == 4;
-  for (const FractionRows& v : kFractionRows) {
-    for (const ControlId part : {v.upper.sign, ControlId(v.bar), v.lower.sign}) {
-      if (c.name == part.name) return false;
-    }
+  // Pictures show what their option buttons say; roots and bars are read with their numbers.
+  if (c.kind == Kind::Timer || c.kind == Kind::Shape || c.kind == Kind::Image ||
+      c.kind == Kind::Line) {
+    return false;
   }
+  if (c.kind == Kind::Label && NamesAnother(form, c)) return false;
+  // The number beside the scroll bar is the scroll bar's value.
+  if (c.name == lblProb.name || c.name == lblLevel.name) return false;
+  if (c.name == lblAdd.name) return c.index == 4;
   return true;
+}
+
+bool Heard(const Form& form, const Control& c) {
+  if (!Exposed(form, c) || !Showing(form, c)) return false;
+  // The level's caption says what the scroll bar says, while that shows.
+  if (c.name == frmTovimel3::lblLevelShow.name && form(frmTovimel3::fraLevel).visible) {
+    return false;
+  }
+  // A blank sign shows nothing.
+  const Row* row = FindRow(form, c);
+  return !(row && row->tells == Tells::Sign && SignWord(c.props.text).empty());
 }
 
 std::string ReadFraction(const Form& form, ControlId frame) {
@@ -174,48 +376,81 @@ std::string ReadFraction(const Form& form, ControlId frame) {
     const Term upper = ReadRow(form, v.upper);
     if (!form(v.bar).visible) return upper.text;
     const Term lower = ReadRow(form, v.lower);
-    std::string out = upper.sum ? "the quantity " + upper.text + "," : upper.text;
-    out += " over ";
-    out += lower.sum ? "the quantity " + lower.text : lower.text;
-    return out;
+    return ReadOver(upper, lower);
   }
   return "";
 }
 
 Spoken Speak(const Form& form, const Control& c) {
-  if (!Exposed(form, c) || !Showing(form, c)) return {};
+  if (!Heard(form, c)) return {};
   const Row* row = FindRow(form, c);
+  const Tells tells = row ? row->tells : Tells::Nothing;
   Spoken out;
+  std::string value;
+  switch (tells) {
+    case Tells::Nothing:
+    case Tells::Mark:
+      break;
+    case Tells::Value:
+    case Tells::Guard:
+      value = c.kind == Kind::ScrollBar ? std::to_string(c.props.value)
+                                        : std::string(Trim(c.props.text));
+      break;
+    case Tells::Problem:
+      value = ReadFraction(form, c.id());
+      break;
+    case Tells::Key:
+      value = ReadKey(form);
+      break;
+    case Tells::Sign:
+      value = SignWord(c.props.text);
+      break;
+  }
   if (row && !row->name.empty()) {
-    out.name = row->name;
+    out.name = FillPattern(row->name, {value});
   } else if (row && !row->named_by.name.empty()) {
     out.name = Caption(form.control(row->named_by).props.text);
   } else {
     out.name = Caption(c.props.text);
   }
-  switch (row ? row->tells : Tells::Nothing) {
-    case Tells::Nothing:
-      break;
-    case Tells::Text:
-      out.description = TrimBlanks(c.props.text);
-      break;
-    case Tells::Fraction:
-      out.description = ReadFraction(form, c.id());
-      break;
-    case Tells::Mark:
-      if (c.props.back == kRightBox) out.description = "right";
-      if (c.props.back == kWrongBox) out.description = "wrong";
-      break;
-    case Tells::Sign:
-      out.description = SignWord(c.props.text);
-      break;
+  if (tells == Tells::Mark) {
+    if (c.props.back == kRightBox) out.description = Fill(Say::Right);
+    if (c.props.back == kWrongBox) out.description = Fill(Say::Wrong);
+    if (NoProblemYet(form)) out.description = Fill(Say::NoProblemYet);
+  }
+  if (tells == Tells::Guard && KeyCanBeShown(form)) out.description = Fill(Say::KeyHidden);
+  if (form.cue() != Cue::None && form.hasFocus(c.id())) {
+    if (std::string cue = CueSaid(form); !cue.empty()) out.description = std::move(cue);
   }
   return out;
 }
 
-std::optional<ControlId> EnterPresses(const Control& focused) {
-  if (focused.name == frmTovimel3::txtAnswer.name) return ControlId(frmTovimel3::cmdSubmit);
+bool EnterIsOwn(const Control& focused) {
+  return focused.name == frmTovimel3::txtAnswer.name;
+}
+
+std::optional<ControlId> EnterPresses(const Form& form, const Control& focused) {
+  using namespace frmTovimel3;
+  if (focused.name != txtAnswer.name) return std::nullopt;
+  // A doubled Enter after a wrong answer meets emptied boxes: it must not count as an answer.
+  for (int k = 0; k < txtAnswer.count; ++k) {
+    const Props& box = form(txtAnswer[k]);
+    if (box.visible && !Trim(box.text).empty()) return ControlId(cmdSubmit);
+  }
   return std::nullopt;
+}
+
+bool TakesKeyboardFocus(const Form& form, const Control& c) {
+  return c.name == frmTovimel3::lblPeriod.name && KeyCanBeShown(form);
+}
+
+bool GuardsDoubledEnter(const Control& button) {
+  return button.name == frmTovimel3::cmdPrintIt.name;
+}
+
+std::optional<ControlId> SayAgainPresses(const Form& form) {
+  if (form.is(frmSignIn::self)) return std::nullopt;
+  return ControlId(frmTovimel3::fraProb);
 }
 
 std::optional<ControlId> EscapePresses(const Form& form) {

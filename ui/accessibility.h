@@ -19,22 +19,44 @@ struct Spoken {
 };
 
 // Whether the control reaches assistive technology at all. The pieces of the problem and of the
-// key are read as one text by their frame; a caption label is read as the name of what it names
-// ("Right" names the score label beneath it); the sign-in's outline is decoration.
+// key are read as one text by their frame; a caption label is read within the name of what it
+// names ("Right 7" for the score label beneath it); pictures say no more than their option
+// buttons, and roots, bars and the sign-in's outline are decoration.
 bool Exposed(const Form& form, const Control& c);
+// Exposed, showing (itself, its frames and its window) and showing something: a blank sign is
+// not heard.
+bool Heard(const Form& form, const Control& c);
 
-// The control's name and description as they stand now. Both are empty while the control is not
-// showing (hidden itself, in a hidden frame, or its window hidden) or not exposed, so nothing
-// hidden, the answer key above all, can be read.
+// The control's name and description as they stand now; both empty unless it is heard, so
+// nothing hidden, the answer key above all, can be read. A label's name carries its value
+// ("Right 7", "Level 3", "Simplify root 450"); an answer box's description its mark after
+// "&Submit". The focused control's description tells the window's cue (Form::setCue): the new
+// problem, the verdict, the chosen answer form, the revealed key.
 Spoken Speak(const Form& form, const Control& c);
+
+// What the window's cue tells now ("Problem 3 of 20: root 450. Answer form a root b."); empty
+// without a cue.
+std::string CueSaid(const Form& form);
 
 // The fraction a frame shows, read aloud from its shown parts: "1350 root 450 over 150 root 90",
 // "1 over the quantity 3 plus 2 root 5". Empty for a frame that shows no fraction.
 std::string ReadFraction(const Form& form, ControlId frame);
 
-// The button that Enter in `focused` presses, beyond a focused button and the window's default
-// button: "&Submit" for the answer boxes.
-std::optional<ControlId> EnterPresses(const Control& focused);
+// Enter in an answer box is the box's own: it presses what EnterPresses says, or nothing; it
+// never goes on to the window's default button.
+bool EnterIsOwn(const Control& focused);
+// What Enter in `focused` presses: "&Submit" from an answer box while a shown box holds text
+// (never an answer of empty boxes).
+std::optional<ControlId> EnterPresses(const Form& form, const Control& focused);
+// A control the keyboard reaches beyond the design's focus order, where Enter and Space click
+// it: the period label, while it shows the teacher code and the key is hidden.
+bool TakesKeyboardFocus(const Form& form, const Control& c);
+// Enter on this button counts only once it has held the focus the program gave it for
+// kDoubledEnterMs: the Enter that ended the run must not also print it.
+bool GuardsDoubledEnter(const Control& button);
+inline constexpr int kDoubledEnterMs = 500;
+// What the key that repeats the open problem presses on a window: the problem itself.
+std::optional<ControlId> SayAgainPresses(const Form& form);
 // The button that Escape presses on a window: "Exit" on the sign-in window.
 std::optional<ControlId> EscapePresses(const Form& form);
 // The option button a click on a picture at height `y` (twips, within the picture) selects: the

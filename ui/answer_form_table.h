@@ -89,10 +89,8 @@ struct AnswerFormRow {
   BarEnd bar_end;
   std::string_view shape;  // as a screen reader names the form
   ControlName picture;     // the picture beside the option button; a pair (+ above -) shares one
-  // Drawn and named on the first row of the forms that share the picture; an empty name is the
-  // form's own shape.
+  // Drawn on the first row of the forms that share the picture.
   Formula drawn;
-  std::string_view picture_shape;
 };
 
 inline constexpr int kAnswerForms = frmTovimel3::optAnswerForm.count;
@@ -111,8 +109,7 @@ struct PictureForms {
 };
 std::optional<PictureForms> FormsOfPicture(std::string_view image);
 
-// How the picture of `image` is drawn and named; nullptr for a control that shows no form.
+// How the picture of `image` is drawn; nullptr for a control that shows no form.
 const AnswerFormRow* PictureRow(std::string_view image);
-std::string_view PictureShape(const AnswerFormRow& row);
 
 }  // namespace tovimel

@@ -159,10 +159,21 @@ bool Form::canFocus(const Control& c) const {
     case Kind::Option:
     case Kind::ScrollBar:
       break;
+    case Kind::Label:
+      // A label with a Click handler is reached by the keyboard where the binding lets it.
+      if (c.look.clickable) break;
+      return false;
     default:
       return false;
   }
   return !firstUp(c, HiddenOrDisabled);
+}
+
+void Form::setCue(Cue cue, int detail) {
+  cue_ = cue;
+  cue_detail_ = detail;
+  ++cue_count_;
+  notify(controls_.front(), Change::Props);
 }
 
 bool Form::focus(ControlId id) {

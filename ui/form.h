@@ -94,6 +94,17 @@ struct Control {
 
 enum class Change { Props, Focus };
 
+// What the latest event has to tell a screen-reader user, heard with the control the event leaves
+// the focus on (ui/accessibility.h has the words).
+enum class Cue {
+  None,
+  Problem,   // a new problem, or the student asked to hear it again
+  Verdict,   // "&Submit" graded the answer
+  Form,      // the student chose an answer form
+  Level,     // the student chose a level
+  KeyShown,  // the teacher revealed the answer key
+};
+
 // Where a control's text or picture puts ink, in twips from the control's top-left corner.
 struct InkBox {
   double left = 0, top = 0, right = 0, bottom = 0;
@@ -176,6 +187,14 @@ class Form {
   // Whether this form is the window named `window` (frmSignIn::self, frmTovimel3::self).
   bool is(ControlId window) const { return name() == window.name; }
 
+  // Set by a handler before it moves the focus; `detail` is the cue's own datum (for a verdict the
+  // answer form before "&Submit"). Observers hear of it as a change of the window.
+  void setCue(Cue cue, int detail = -1);
+  Cue cue() const { return cue_; }
+  int cueDetail() const { return cue_detail_; }
+  // Counts the cues set: the same cue set again is told again.
+  int cueCount() const { return cue_count_; }
+
   // Every real change is reported once; returns an id for unobserve.
   int observe(Observer observer);
   void unobserve(int id);
@@ -202,6 +221,9 @@ class Form {
   std::vector<std::pair<int, Observer>> observers_;
   int next_observer_ = 0;
   int focused_ = -1;
+  Cue cue_ = Cue::None;
+  int cue_detail_ = -1;
+  int cue_count_ = 0;
   Measure measure_;
   InkMeasure ink_;
 };

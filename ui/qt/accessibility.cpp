@@ -3,16 +3,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QFocusEvent>
 #include <QFocusFrame>
 #include <QHash>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
-#include <algorithm>
 
-#include "ui/controls.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/look.h"
 #include "ui/qt/widgets.h"
@@ -22,6 +19,7 @@ namespace {
 
 constexpr const char* kIgnored = "tovimelIgnored";  // read as part of a neighbour, or decoration
 constexpr const char* kDialog = "tovimelDialog";
+constexpr const char* kNotice = "tovimelNotice";
 
 // The children assistive technology meets: shown ones that speak for themselves.
 QList<QWidget*> ShownChildren(const QWidget* parent) {
@@ -29,8 +27,10 @@ QList<QWidget*> ShownChildren(const QWidget* parent) {
   if (parent->isWindow() && parent->isHidden()) return out;
   for (QObject* o : parent->children()) {
     auto* w = qobject_cast<QWidget*>(o);
+    // A label of ours says nothing while it has nothing to say (a blank sign).
     if (!w || w->isWindow() || !w->isVisibleTo(parent) || qobject_cast<QFocusFrame*>(w) ||
-        w->property(kIgnored).toBool()) {
+        w->property(kIgnored).toBool() || w->property(kNotice).toBool() ||
+        (qobject_cast<LabelWidget*>(w) && w->accessibleName().isEmpty())) {
       continue;
     }
     out.append(w);
@@ -52,6 +52,19 @@ class ControlInterface final : public QAccessibleWidget {
     if (t == QAccessible::Description) return widget()->accessibleDescription();
     return QAccessibleWidget::text(t);
   }
+  // A label the keyboard reaches is pressed as Enter presses it.
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (pressable()) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction() && pressable()) {
+      static_cast<LabelWidget*>(widget())->click();
+      return;
+    }
+    QAccessibleWidget::doAction(name);
+  }
   int childCount() const override { return static_cast<int>(ShownChildren(widget()).size()); }
   QAccessibleInterface* child(int index) const override {
     const QList<QWidget*> shown = ShownChildren(widget());
@@ -63,6 +76,11 @@ class ControlInterface final : public QAccessibleWidget {
     return static_cast<int>(
         ShownChildren(widget()).indexOf(qobject_cast<QWidget*>(child->object())));
   }
+
+ private:
+  bool pressable() const {
+    return qobject_cast<LabelWidget*>(widget()) && widget()->focusPolicy() != Qt::NoFocus;
+  }
 };
 
 QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
@@ -73,10 +91,42 @@ QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
       {QString::fromLatin1(LineWidget::staticMetaObject.className()), QAccessible::Separator},
       {QString::fromLatin1(OutlineWidget::staticMetaObject.className()), QAccessible::Separator},
       {QString::fromLatin1(WindowWidget::staticMetaObject.className()), QAccessible::Window},
+      // Without the value interface: Orca would read the level as a percentage of the range.
+      // Its name says "Level 3".
+      {QString::fromLatin1(QScrollBar::staticMetaObject.className()), QAccessible::ScrollBar},
   };
-  const auto it = roles.find(class_name);
   auto* widget = qobject_cast<QWidget*>(object);
+  if (widget && widget->property(kNotice).toBool()) {
+    return new ControlInterface(widget, QAccessible::Notification);
+  }
+  const auto it = roles.find(class_name);
   return it == roles.end() || !widget ? nullptr : new ControlInterface(widget, *it);
+}
+
+// Qt 6.4 tells a line edit's caret and selection before the focus that moved them there; Orca
+// then takes the focus for one it knows and does not announce it. Those of a control whose focus
+// has not been told yet are left out.
+QPointer<QObject>& Announced() {
+  static QPointer<QObject> announced;
+  return announced;
+}
+
+void FocusFirst(QAccessibleEvent* event) {
+  switch (event->type()) {
+    case QAccessible::Focus:
+      Announced() = event->object();
+      break;
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+      if (event->object() != Announced()) return;
+      break;
+    default:
+      break;
+  }
+  // Past this handler, to Qt's own bridge.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(&FocusFirst);
 }
 
 }  // namespace
@@ -111,6 +161,7 @@ Activity& TheActivity() {
 void InstallAccessibleInterfaces() {
   static const bool installed = [] {
     QAccessible::installFactory(&Factory);
+    QAccessible::installUpdateHandler(&FocusFirst);
     return true;
   }();
   (void)installed;
@@ -120,6 +171,13 @@ void InstallAccessibleInterfaces() {
 AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog)
     : form_(form) {
   InstallAccessibleInterfaces();
+  // Tells a cue when the focus stays where it was. Orca reads a notification as it shows; it
+  // drops Qt 6.4's changes of name and description, whose events carry no text.
+  notice_ = new QWidget(binding.window());
+  notice_->setProperty(kNotice, true);
+  notice_->setGeometry(0, 0, 0, 0);
+  notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  notice_->hide();
   for (const Control& c : form_.controls()) {
     QWidget* w = c.kind == Kind::Timer ? nullptr : binding.widget(c.id());
     if (w && !Exposed(form_, c)) w->setProperty(kIgnored, true);
@@ -130,8 +188,12 @@ AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, boo
   Activity& activity = TheActivity();
   activity.mirrors.push_back(this);
   if (activity.active) refresh();
+  // Told once the handler that made the change is done: a cue must reach only the control that
+  // the focus ends on (the binding refreshes first when the focus moves).
   observer_ = form_.observe([this](const Control&, Change what) {
-    if (what == Change::Props && TheActivity().active) refresh();
+    if (what != Change::Props || !TheActivity().active || pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, &context_, [this] { settle(); });
   });
 }
 
@@ -141,6 +203,28 @@ AccessibleMirror::~AccessibleMirror() {
 }
 
 void AccessibleMirror::refresh() {
+  if (!TheActivity().active) return;
+  mirror();
+}
+
+void AccessibleMirror::settle() {
+  pending_ = false;
+  if (!TheActivity().active) return;
+  mirror();
+  // A cue whose handler left the focus where it was: no focus event will carry it.
+  const Control* focus = form_.focused();
+  if (form_.cueCount() != told_cue_ && focus == told_focus_) {
+    if (const std::string said = CueSaid(form_); !said.empty()) {
+      notice_->setAccessibleName(ToQString(said));
+      notice_->hide();
+      notice_->show();
+    }
+  }
+  told_cue_ = form_.cueCount();
+  told_focus_ = focus;
+}
+
+void AccessibleMirror::mirror() {
   const auto& controls = form_.controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     QWidget* w = widgets_[i];
@@ -152,100 +236,6 @@ void AccessibleMirror::refresh() {
       w->setAccessibleDescription(ToQString(now.description));
     }
     said_[i] = std::move(now);
-  }
-}
-
-KeyboardAid::KeyboardAid(Form& form, WindowBinding& binding) : form_(form), binding_(binding) {
-  for (const Control& c : form_.controls()) {
-    widgets_.push_back(c.kind == Kind::Timer ? nullptr : binding.widget(c.id()));
-    const bool picture = c.kind == Kind::Image && PictureSelects(form_, c, 0).has_value();
-    if (c.kind == Kind::TextBox || c.kind == Kind::ScrollBar || c.kind == Kind::Window || picture) {
-      binding.widget(c.id())->installEventFilter(this);
-    }
-  }
-  followSelection();
-  observer_ = form_.observe([this](const Control& c, Change what) {
-    if (what == Change::Props && c.kind == Kind::Option) followSelection();
-  });
-}
-
-KeyboardAid::~KeyboardAid() {
-  form_.unobserve(observer_);
-}
-
-const Control* KeyboardAid::controlOf(const QObject* widget) const {
-  const auto it = std::find(widgets_.begin(), widgets_.end(), widget);
-  return it == widgets_.end() ? nullptr
-                              : &form_.controls()[static_cast<std::size_t>(it - widgets_.begin())];
-}
-
-void KeyboardAid::followSelection() {
-  // Tab enters the group of answer forms at the selected one, as in any radio group.
-  for (const Control& c : form_.controls()) {
-    if (c.kind != Kind::Option) continue;
-    widgets_[static_cast<std::size_t>(&c - form_.controls().data())]->setFocusPolicy(
-        c.props.selected ? Qt::StrongFocus : Qt::ClickFocus);
-  }
-}
-
-bool KeyboardAid::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::KeyPress: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-      const Control* c = controlOf(watched);
-      std::optional<ControlId> target;
-      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) target = EnterPresses(*c);
-      if (key->key() == Qt::Key_Escape && c->kind == Kind::Window) target = EscapePresses(form_);
-      if (!target) return false;
-      binding_.press(*target);
-      return true;
-    }
-    case QEvent::FocusIn: {
-      const Control* c = controlOf(watched);
-      if (c->kind == Kind::ScrollBar) {
-        // Made on first use: most runs never put the focus on the scroll bar.
-        if (!focus_frame_) focus_frame_ = new QFocusFrame(binding_.window());
-        focus_frame_->setWidget(static_cast<QWidget*>(watched));
-      }
-      if (c->kind == Kind::TextBox &&
-          static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-        clicked_into_ = watched;
-      }
-      return false;
-    }
-    case QEvent::FocusOut:
-      if (controlOf(watched)->kind == Kind::ScrollBar && focus_frame_) {
-        focus_frame_->setWidget(nullptr);
-      }
-      return false;
-    case QEvent::MouseButtonPress:
-      // The click that focused a box would put the caret where it landed: typing would append
-      // to the text its focus selected. Keep the whole text selected, as by keyboard.
-      if (watched == clicked_into_) {
-        static_cast<QLineEdit*>(watched)->selectAll();
-        return true;
-      }
-      return false;
-    case QEvent::MouseMove:
-      return watched == clicked_into_;
-    case QEvent::MouseButtonRelease: {
-      if (watched == clicked_into_) {
-        clicked_into_ = nullptr;
-        return true;
-      }
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      const Control* c = controlOf(watched);
-      if (c->kind != Kind::Image || mouse->button() != Qt::LeftButton ||
-          !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-        return false;
-      }
-      const auto y = static_cast<int>(mouse->position().y() * kTwipsPerPixel);
-      if (const auto option = PictureSelects(form_, *c, y)) binding_.press(*option);
-      return true;
-    }
-    default:
-      return false;
   }
 }
 

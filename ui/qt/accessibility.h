@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
-// What assistive technology reads of a bound window, and what the keyboard and mouse do beyond
-// Qt's own moves, both as ui/accessibility.h has them.
+// What assistive technology reads of a bound window, as ui/accessibility.h has it.
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <vector>
 
 #include "ui/accessibility.h"
 #include "ui/form.h"
 
-class QFocusFrame;
 class QWidget;
 
 namespace tovimel {
@@ -34,38 +31,24 @@ class AccessibleMirror {
   AccessibleMirror(const AccessibleMirror&) = delete;
   AccessibleMirror& operator=(const AccessibleMirror&) = delete;
 
+  // Brings every name and description up to date now; changes of the model are otherwise told
+  // when the running handler is done.
   void refresh();
 
  private:
+  // When the handler that changed the model is done: mirrors, and tells a cue that no focus
+  // event carries.
+  void settle();
+  void mirror();
+
+  QObject context_;  // the deferred refresh dies with the mirror
+  bool pending_ = false;
+  QWidget* notice_ = nullptr;  // owned by the window
+  int told_cue_ = 0;
+  const Control* told_focus_ = nullptr;
   Form& form_;
   std::vector<QWidget*> widgets_;  // by control, nullptr for timers
   std::vector<Spoken> said_;
-  int observer_ = -1;
-};
-
-// Enter in an answer box presses "&Submit", Escape presses the sign-in's "Exit", a click on an
-// answer form's picture selects the form, a box focused by the mouse keeps its whole text
-// selected, only the selected answer form is a Tab stop, and the scroll bar shows its focus.
-class KeyboardAid final : public QObject {
-  Q_OBJECT
- public:
-  KeyboardAid(Form& form, WindowBinding& binding);
-  ~KeyboardAid() override;
-  KeyboardAid(const KeyboardAid&) = delete;
-  KeyboardAid& operator=(const KeyboardAid&) = delete;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void followSelection();
-  const Control* controlOf(const QObject* widget) const;
-
-  Form& form_;
-  WindowBinding& binding_;
-  std::vector<QWidget*> widgets_;  // by control, nullptr for timers
-  QFocusFrame* focus_frame_ = nullptr;
-  QPointer<QObject> clicked_into_;  // a box the mouse just focused, until the button is released
   int observer_ = -1;
 };
 

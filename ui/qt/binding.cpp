@@ -5,12 +5,14 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFocusFrame>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
@@ -19,6 +21,7 @@
 #include <utility>
 #include <variant>
 
+#include "ui/accessibility.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/ink.h"
@@ -98,11 +101,17 @@ WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(fram
       [this](const Control& c) { return MeasureInk(c, window_->devicePixelRatioF()); });
   observer_ = form_.observe([this](const Control& c, Change what) { onModel(c, what); });
   accessible_ = std::make_unique<AccessibleMirror>(form_, *this, frame_ == Frame::Borderless);
-  keyboard_ = std::make_unique<KeyboardAid>(form_, *this);
+  if (const auto exit = EscapePresses(form_)) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
+    connect(escape, &QShortcut::activated, this, [this, id = *exit] { press(id); });
+  }
+  if (const auto problem = SayAgainPresses(form_)) {
+    auto* again = new QShortcut(QKeySequence(Qt::Key_F2), window_.get());
+    connect(again, &QShortcut::activated, this, [this, id = *problem] { press(id); });
+  }
 }
 
 WindowBinding::~WindowBinding() {
-  keyboard_.reset();
   accessible_.reset();
   form_.unobserve(observer_);
   form_.setMeasure({});
@@ -176,7 +185,8 @@ void WindowBinding::build() {
     // of the start-up time.
     if (!c.look.font_family.empty()) w->setFont(FontFor(c));
     w->setFocusPolicy(TakesFocus(c.kind) && c.look.tab_index >= 0 ? Qt::StrongFocus : Qt::NoFocus);
-    if (TakesFocus(c.kind)) w->installEventFilter(this);
+    if (TakesFocus(c.kind) || c.look.clickable) w->installEventFilter(this);
+    if (c.look.clickable) clickable_.push_back(static_cast<int>(i));
     slot.widget = w;
     by_widget_[w] = static_cast<int>(i);
   }
@@ -201,10 +211,11 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       return label;
     }
     case Kind::TextBox: {
-      auto* edit = new QLineEdit(parent);
+      auto* edit = new BoxWidget(parent);
       edit->setAlignment(c.look.align == Align::Center ? Qt::AlignCenter
                                                        : Qt::AlignLeft | Qt::AlignVCenter);
-      connect(edit, &QLineEdit::textEdited, this, [this, i] { textEdited(i); });
+      // Typed, pasted, or set by assistive technology (voice control, braille): one path.
+      connect(edit, &QLineEdit::textChanged, this, [this, i] { textChanged(i); });
       connect(edit, &QLineEdit::selectionChanged, this, [this, i] { selectionMoved(i); });
       connect(edit, &QLineEdit::cursorPositionChanged, this, [this, i] { selectionMoved(i); });
       return edit;
@@ -218,12 +229,29 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
     case Kind::Option: {
       auto* option = new QRadioButton(parent);
       options_->addButton(option, i);
+      // Assistive technology's Toggle action checks the button without a click: the same choice.
+      // A click's own toggle is followed by the click, which the model answers first.
+      connect(option, &QRadioButton::toggled, this, [this, i, option](bool on) {
+        if (!on || applying_ > 0) return;
+        QTimer::singleShot(0, option, [this, i, option] {
+          if (option->isChecked() && !form_.controls()[i].props.selected) optionClicked(i);
+        });
+      });
       return option;
     }
     case Kind::Frame:
       return new FrameWidget(c.look.border, parent);
-    case Kind::Image:
-      return new PictureWidget(c, parent);
+    case Kind::Image: {
+      auto* picture = new PictureWidget(c, parent);
+      if (PictureSelects(form_, c, 0)) {
+        connect(picture, &PictureWidget::clicked, this, [this, i](double y) {
+          const Control& image = form_.controls()[i];
+          const auto at = static_cast<int>(y * kTwipsPerPixel);
+          if (const auto option = PictureSelects(form_, image, at)) press(*option);
+        });
+      }
+      return picture;
+    }
     case Kind::Line:
       return new LineWidget(parent);
     case Kind::ScrollBar: {
@@ -263,9 +291,17 @@ void WindowBinding::orderFocus() {
 void WindowBinding::onModel(const Control& c, Change what) {
   const Applying guard(applying_);
   if (what == Change::Focus) {
+    // What the new focus says must stand before the toolkit announces it.
+    accessible_->refresh();
     onFocus(c);
-  } else {
-    apply(c, false);
+    return;
+  }
+  apply(c, false);
+  for (const int k : clickable_) {
+    const Control& label = form_.controls()[k];
+    QWidget* w = slots_[k].widget;
+    const Qt::FocusPolicy policy = TakesKeyboardFocus(form_, label) ? Qt::TabFocus : Qt::NoFocus;
+    if (w->focusPolicy() != policy) w->setFocusPolicy(policy);
   }
 }
 
@@ -274,7 +310,10 @@ void WindowBinding::onFocus(const Control& c) {
     if (QWidget* focused = window_->focusWidget()) focused->clearFocus();
     return;
   }
-  if (QWidget* w = slots_[indexOf(c)].widget) w->setFocus(Qt::OtherFocusReason);
+  if (QWidget* w = slots_[indexOf(c)].widget) {
+    w->setFocus(Qt::OtherFocusReason);
+    focus_moved_.start();
+  }
 }
 
 void WindowBinding::apply(const Control& c, bool all) {
@@ -356,7 +395,10 @@ void WindowBinding::applyContent(ButtonWidget& w, const Control& c, const Change
 }
 
 void WindowBinding::applyContent(QRadioButton& w, const Control& c, const Changes& changed) {
-  if (!changed(&Props::selected) || w.isChecked() == c.props.selected) return;
+  if (!changed(&Props::selected)) return;
+  // Tab enters the group of answer forms at the selected one, as in any radio group.
+  w.setFocusPolicy(c.props.selected ? Qt::StrongFocus : Qt::ClickFocus);
+  if (w.isChecked() == c.props.selected) return;
   // An exclusive group refuses to clear its checked button.
   options_->setExclusive(false);
   w.setChecked(c.props.selected);
@@ -424,9 +466,18 @@ void WindowBinding::stayAbove(const WindowBinding& owner) {
 }
 
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::FocusIn || applying_ > 0) return false;
+  if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
   const Control* c = controlOf(watched);
+  if (c && c->kind == Kind::ScrollBar) {
+    // The scroll bar shows that it has the focus. Made on first use: most runs never put the
+    // focus there.
+    if (!focus_frame_) focus_frame_ = new QFocusFrame(window_.get());
+    focus_frame_->setWidget(event->type() == QEvent::FocusIn ? static_cast<QWidget*>(watched)
+                                                             : nullptr);
+  }
+  if (event->type() != QEvent::FocusIn || applying_ > 0) return false;
   // An option button reports its click instead: merely passing it with Tab must not pick it.
+  // An arrow key focuses it after the click, whose cue must stay.
   if (!c || c->kind == Kind::Option) return false;
   switch (static_cast<QFocusEvent*>(event)->reason()) {
     case Qt::MouseFocusReason:
@@ -434,6 +485,8 @@ bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
     case Qt::BacktabFocusReason:
     case Qt::ShortcutFocusReason:
     case Qt::ActiveWindowFocusReason:
+      // The student moves on: what the last event told is no longer news.
+      form_.setCue(Cue::None);
       form_.focus(c->id());
       break;
     default:
@@ -478,7 +531,7 @@ void WindowBinding::optionClicked(int i) {
   QTimer::singleShot(0, this, &WindowBinding::settle);
 }
 
-void WindowBinding::textEdited(int i) {
+void WindowBinding::textChanged(int i) {
   const Control& c = form_.controls()[i];
   const auto* edit = std::get<QLineEdit*>(slots_[i].typed);
   const QString text = edit->text();
@@ -517,10 +570,20 @@ void WindowBinding::scrolled(int i, int value) {
 }
 
 void WindowBinding::enter() {
-  // A focused button takes Enter itself; otherwise it goes to the window's default button.
-  if (const Control* focused = controlOf(QApplication::focusWidget());
-      focused && focused->kind == Kind::Button) {
+  // Every Enter the focused widget leaves comes here: a focused button takes it, an answer box
+  // presses what the model says (or nothing), anything else goes to the window's default button.
+  const Control* focused = controlOf(QApplication::focusWidget());
+  if (focused && focused->kind == Kind::Button) {
+    // The same key pressed twice must not carry on past what the first one did.
+    if (GuardsDoubledEnter(*focused) && focus_moved_.isValid() &&
+        focus_moved_.elapsed() < kDoubledEnterMs) {
+      return;
+    }
     click(indexOf(*focused));
+    return;
+  }
+  if (focused && EnterIsOwn(*focused)) {
+    if (const auto target = EnterPresses(form_, *focused)) press(*target);
     return;
   }
   for (const Control& c : form_.controls()) {

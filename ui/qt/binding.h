@@ -3,6 +3,7 @@
 // model change onto them, and forwards the user's events into the model's handlers.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 #include "ui/form.h"
 
 class QButtonGroup;
+class QFocusFrame;
 class QLineEdit;
 class QRadioButton;
 class QScrollBar;
@@ -22,7 +24,6 @@ namespace tovimel {
 class AccessibleMirror;
 class ButtonWidget;
 class FrameWidget;
-class KeyboardAid;
 class LabelWidget;
 class LineWidget;
 class OutlineWidget;
@@ -109,7 +110,7 @@ class WindowBinding final : public QObject {
 
   void click(int i);
   void optionClicked(int index);
-  void textEdited(int i);
+  void textChanged(int i);
   void selectionMoved(int i);
   void scrolled(int i, int value);
   void enter();
@@ -123,9 +124,11 @@ class WindowBinding final : public QObject {
   int observer_ = -1;
   int applying_ = 0;  // >0 while the binding itself changes widgets: no echo into the model
   bool placed_ = false;
+  QElapsedTimer focus_moved_;  // since the program last moved the keyboard focus
   const WindowBinding* owner_ = nullptr;
   std::unique_ptr<AccessibleMirror> accessible_;
-  std::unique_ptr<KeyboardAid> keyboard_;
+  std::vector<int> clickable_;  // labels with a Click handler: the keyboard reaches some
+  QFocusFrame* focus_frame_ = nullptr;
 };
 
 }  // namespace tovimel

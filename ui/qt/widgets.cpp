@@ -2,6 +2,7 @@
 #include "ui/qt/widgets.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +33,48 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void LabelWidget::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void BoxWidget::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  clicked_in_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void BoxWidget::mousePressEvent(QMouseEvent* event) {
+  if (!clicked_in_) {
+    QLineEdit::mousePressEvent(event);
+    return;
+  }
+  selectAll();
+  event->accept();
+}
+
+void BoxWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (clicked_in_) {
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseMoveEvent(event);
+}
+
+void BoxWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (clicked_in_) {
+    clicked_in_ = false;
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -115,6 +158,13 @@ void FrameWidget::paintEvent(QPaintEvent*) {
 
 PictureWidget::PictureWidget(const Control& image, QWidget* parent)
     : QWidget(parent), image_(image) {}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QWidget::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked(event->position().y());
+  }
+}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);

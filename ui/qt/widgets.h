@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineF>
 #include <QPushButton>
 #include <QString>
@@ -29,18 +30,39 @@ class WindowWidget final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A caption too long for a fixed label is drawn whole in a smaller size (see captions.h).
+// A caption too long for a fixed label is drawn whole in a smaller size (see captions.h). A
+// label that takes the focus is clicked by Enter and Space, as a button is.
 class LabelWidget final : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
+  // As a click of the mouse: for assistive technology's Press action.
+  void click() { emit clicked(); }
 
  signals:
   void clicked();
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+};
+
+// A text box that a click focuses keeps its whole text selected, as Tab leaves it: typing then
+// replaces it, where the click would have put the caret where it landed.
+class BoxWidget final : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool clicked_in_ = false;  // from the focusing press to its release
 };
 
 // Long captions wrap onto further lines, as "Print Results" needs in its narrow button.
@@ -74,7 +96,12 @@ class PictureWidget final : public QWidget {
   // Shows what the image control `image` shows.
   PictureWidget(const Control& image, QWidget* parent);
 
+ signals:
+  // A left click, at a height in pixels from the top.
+  void clicked(double y);
+
  protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
