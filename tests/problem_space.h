@@ -46,11 +46,8 @@ inline std::vector<PositionDraw> LevelDraws(int level) {
   return out;
 }
 
-// Every combination of exponents a level can draw, flattened in draw order.
-inline std::vector<std::vector<int>> EveryDraw(int level) {
-  std::vector<ExponentRange> ranges;
-  for (const auto& d : LevelDraws(level))
-    ranges.insert(ranges.end(), d.exponents.begin(), d.exponents.end());
+// Every combination of values in `ranges`, the first varying fastest.
+inline std::vector<std::vector<int>> EveryCombination(const std::vector<ExponentRange>& ranges) {
   std::vector<std::vector<int>> out;
   std::vector<int> cur;
   for (const auto& r : ranges) cur.push_back(r.lo);
@@ -63,6 +60,14 @@ inline std::vector<std::vector<int>> EveryDraw(int level) {
     }
     if (i == cur.size()) return out;
   }
+}
+
+// Every combination of exponents a level can draw, flattened in draw order.
+inline std::vector<std::vector<int>> EveryDraw(int level) {
+  std::vector<ExponentRange> ranges;
+  for (const auto& d : LevelDraws(level))
+    ranges.insert(ranges.end(), d.exponents.begin(), d.exponents.end());
+  return EveryCombination(ranges);
 }
 
 // Queues the draws of `drawn` (flattened in draw order) on the scripted source.

@@ -80,21 +80,11 @@ const std::vector<Draws> kDraws[] = {
 
 // Every combination of exponents a level can draw, flattened in draw order.
 std::vector<std::vector<int>> EveryDraw(int level) {
-  std::vector<std::pair<int, int>> ranges;
-  for (const Draws& d : kDraws[level])
-    ranges.insert(ranges.end(), d.ranges.begin(), d.ranges.end());
-  std::vector<std::vector<int>> out;
-  std::vector<int> cur;
-  for (const auto& r : ranges) cur.push_back(r.first);
-  while (true) {
-    out.push_back(cur);
-    std::size_t i = 0;
-    for (; i < cur.size(); ++i) {
-      if (++cur[i] <= ranges[i].second) break;
-      cur[i] = ranges[i].first;
-    }
-    if (i == cur.size()) return out;
+  std::vector<ExponentRange> ranges;
+  for (const Draws& d : kDraws[level]) {
+    for (const auto& [lo, hi] : d.ranges) ranges.push_back({lo, hi});
   }
+  return testing::EveryCombination(ranges);
 }
 
 // Queues the draws of `drawn` (flattened in draw order) and returns the problem numbers N1..N6
