@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
@@ -185,11 +186,14 @@ void QtPrinter::printWindow(const Form& form) {
 
 bool QtPrinter::print(QWidget& window, QPrinter& printer) const {
   // The record goes under the student strip, in what is left of the window below it.
+  // From the strip's near edge to the window's far one, mirrored in a right-to-left window.
   const QWidget* strip = window_->widget(frmTovimel3::fraStudentData);
   const int top = strip->geometry().bottom() + 1;
-  return PrintWidget(
-      window, printer, StudentRecord(window_->form()),
-      QRect(strip->x() + 2, top, window.width() - strip->x() - 4, window.height() - top));
+  const int near =
+      window.isRightToLeft() ? window.width() - 1 - strip->geometry().right() : strip->x();
+  const QRect area(near + 2, top, window.width() - near - 4, window.height() - top);
+  return PrintWidget(window, printer, StudentRecord(window_->form()),
+                     QStyle::visualRect(window.layoutDirection(), window.rect(), area));
 }
 
 void QtProcess::endNow() {
