@@ -30,7 +30,12 @@ QString ShortDateText(const QDate& date, const QLocale& locale) {
   if (!format.contains(QLatin1String("yyyy"))) {
     format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
   }
-  return locale.toString(date, format);
+  QString text = locale.toString(date, format);
+  // Numbers show in Western digits in every language, the date's as well.
+  for (QChar& ch : text) {
+    if (ch.isDigit() && ch.unicode() > 0x7f) ch = QChar(u'0' + ch.digitValue());
+  }
+  return text;
 }
 
 double QtTime::secondsSinceMidnight() {
