@@ -231,6 +231,7 @@ void WindowBinding::mirror() {
           } else if constexpr (std::is_base_of_v<QWidget, W> && !std::is_same_v<W, WindowWidget>) {
             w->setGeometry(Placed(*w, PxRect(c.props)));
             align(*w, c);
+            w->update();  // a frame's caption changes sides where the frame stays
           }
         },
         slots_[indexOf(c)].typed);
