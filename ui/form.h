@@ -53,6 +53,9 @@ struct Look {
   int tab_index = -1;  // position in the focus order, -1 when the control takes no focus
   bool default_button = false;
   bool clickable = false;  // labels that have a Click handler
+  // Frames: what they hold reads left to right in every language (mathematics), while the frame
+  // itself mirrors with the window.
+  bool left_to_right = false;
 };
 
 // What handlers may change at run time.

@@ -49,6 +49,7 @@ struct Row {
   int interval = 0;
   bool default_button = false;
   bool clickable = false;
+  bool left_to_right = false;
   int min = 0, max = 0, value = 0;  // scroll bar
 };
 
@@ -68,6 +69,7 @@ Control Build(const Row& r) {
   c.look.tab_index = r.tab;
   c.look.default_button = r.default_button;
   c.look.clickable = r.clickable;
+  c.look.left_to_right = r.left_to_right;
   Props& p = c.props;
   p.text = std::string(r.text);
   p.left = r.left;
@@ -110,14 +112,14 @@ std::vector<Control> MainWindowLayout(int levels) {
   // clang-format off
   return BuildAll({
       {.kind = K::Window, .id = self, .text = title, .width = 9675, .height = 7695},
-      {.kind = K::Frame, .id = fraProb, .text = "Simplify", .left = 390, .top = 225, .width = 4035, .height = 1725, .border = true},
+      {.kind = K::Frame, .id = fraProb, .text = "Simplify", .left = 390, .top = 225, .width = 4035, .height = 1725, .border = true, .left_to_right = true},
       {.kind = K::Frame, .id = fraTimer, .left = 4485, .top = -15, .width = 2145, .height = 1080},
       {.kind = K::Frame, .id = fraLevel, .text = "Level", .left = 8145, .top = 120, .width = 930, .height = 1980, .border = true},
       {.kind = K::Frame, .id = fraAnswer, .text = "Answer", .left = 225, .top = 1980, .width = 6735, .height = 4530, .border = true},
       {.kind = K::Frame, .id = fraStudentData, .text = "Student Data", .left = 0, .top = 6780, .width = 8880, .height = 645, .back = Rgb{224, 224, 224}},
       // The key stands 150 twips left of the original design's 3945, where its right edge ran
       // through the level caption's first letter.
-      {.kind = K::Frame, .id = fraKey, .text = "Key", .left = 3795, .top = 5520, .width = 3285, .height = 1725, .border = true, .hidden = true},
+      {.kind = K::Frame, .id = fraKey, .text = "Key", .left = 3795, .top = 5520, .width = 3285, .height = 1725, .border = true, .hidden = true, .left_to_right = true},
 
       {.kind = K::Label, .id = Label4, .text = "Current Problem", .left = 6750, .top = 120, .width = 1350, .height = 255},
       {.kind = K::Label, .id = lblProbCount, .text = "0", .left = 6945, .top = 420, .width = 660, .height = 555, .font = kNarrow, .back = kPaleYellow, .border = true, .align = C},
@@ -135,7 +137,8 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Label, .id = lblLevelShow, .text = "Level 1", .left = 7140, .top = 5655, .width = 1830, .height = 615, .font = kSans24},
       {.kind = K::Label, .id = lblTitle, .text = "Tovimel", .left = 195, .top = 1065, .width = 6480, .height = 1125, .font = {"Myriad Roman", 36, false}, .back = kWhite, .border = true, .hidden = true},
 
-      // The problem: (N1 + N2 root N3) / (N4 + N5 root N6).
+      // The problem: (N1 + N2 root N3) / (N4 + N5 root N6). It, the key and the answer area read
+      // left to right in every language; right-to-left windows mirror around them.
       {.kind = K::Label, .id = lblProb[0], .container = fraProb, .text = "0", .left = 495, .top = 375, .width = 225, .height = 465, .font = kNarrow, .align = C, .auto_size = true},
       {.kind = K::Label, .id = lblAdd[0], .container = fraProb, .text = "+", .left = 975, .top = 450, .width = 330, .height = 405, .font = kNarrow, .align = C},
       {.kind = K::Label, .id = lblProb[1], .container = fraProb, .text = "0", .left = 1770, .top = 360, .width = 225, .height = 480, .font = kNarrow, .align = C, .auto_size = true},
@@ -158,8 +161,8 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Label, .id = lblLevel, .container = fraLevel, .text = "1", .left = 405, .top = 840, .width = 420, .height = 480, .font = {"MS Sans Serif", 13.5, true}, .border = true, .align = C},
 
       // The answer area: the form chooser above, the typed answer below.
-      {.kind = K::Frame, .id = Frame1, .container = fraAnswer, .left = 135, .top = 315, .width = 6450, .height = 2025, .border = true},
-      {.kind = K::Frame, .id = Frame2, .container = fraAnswer, .left = 375, .top = 2340, .width = 5340, .height = 1995},
+      {.kind = K::Frame, .id = Frame1, .container = fraAnswer, .left = 135, .top = 315, .width = 6450, .height = 2025, .border = true, .left_to_right = true},
+      {.kind = K::Frame, .id = Frame2, .container = fraAnswer, .left = 375, .top = 2340, .width = 5340, .height = 1995, .left_to_right = true},
       {.kind = K::Option, .id = optAnswerForm[0], .container = Frame1, .left = 135, .top = 585, .width = 240, .height = 315, .tab = 8},
       {.kind = K::Option, .id = optAnswerForm[1], .container = Frame1, .left = 1125, .top = 585, .width = 240, .height = 315, .tab = 9},
       {.kind = K::Option, .id = optAnswerForm[2], .container = Frame1, .left = 2070, .top = 585, .width = 240, .height = 315, .tab = 10},

@@ -34,12 +34,19 @@ TEST(ShortDateText, KeepsTheLocalesOrderWithAFourDigitYear) {
     const char* text;
   } rows[] = {
       {"en_US", {2026, 12, 8}, "12/8/2026"},  // month/day/year, no leading zeros
-      {"en_US", {2027, 1, 5}, "1/5/2027"},   {"en_GB", {2026, 12, 8}, "08/12/2026"},
-      {"de_DE", {2026, 3, 4}, "04.03.2026"}, {"ja_JP", {2026, 12, 8}, "2026/12/08"},
+      {"en_US", {2027, 1, 5}, "1/5/2027"},
+      {"en_GB", {2026, 12, 8}, "08/12/2026"},
+      {"de_DE", {2026, 3, 4}, "04.03.2026"},
+      {"ja_JP", {2026, 12, 8}, "2026/12/08"},
+      {"he_IL", {2026, 12, 8}, "8.12.2026"},
+      // Arabic and Persian keep their order and marks, in Western digits.
+      {"ar_EG", {2026, 12, 8}, "8\u200F/12\u200F/2026"},
+      {"fa_IR", {2026, 12, 8}, "2026/12/8"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.locale);
-    EXPECT_EQ(ShortDateText(row.date, QLocale(QString::fromLatin1(row.locale))), row.text);
+    EXPECT_EQ(ShortDateText(row.date, QLocale(QString::fromLatin1(row.locale))),
+              QString::fromUtf8(row.text));
   }
 }
 

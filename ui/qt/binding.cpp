@@ -64,16 +64,40 @@ bool TakesFocus(Kind kind) {
          kind == Kind::ScrollBar;
 }
 
-Qt::Alignment LabelAlignment(Align a) {
+// Left and right as the widget's direction has them. Absolute, because Qt would otherwise
+// mirror a label's alignment by its text's direction rather than the window's.
+Qt::Alignment Horizontal(Align a, const QWidget& w) {
+  const bool mirrored = w.isRightToLeft();
   switch (a) {
     case Align::Center:
-      return Qt::AlignHCenter | Qt::AlignTop;
+      return Qt::AlignHCenter;
     case Align::Right:
-      return Qt::AlignRight | Qt::AlignTop;
+      return (mirrored ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute;
     case Align::Left:
       break;
   }
-  return Qt::AlignLeft | Qt::AlignTop;
+  return (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
+}
+
+// A right-to-left container holds its controls mirrored: each x becomes the container's width
+// less the control's right edge. Qt itself mirrors only what its layouts place, never a fixed
+// geometry.
+bool Mirrored(const QWidget& w) {
+  const QWidget* parent = w.parentWidget();
+  return parent && !w.isWindow() && parent->isRightToLeft();
+}
+
+QRect Placed(const QWidget& w, QRect r) {
+  if (Mirrored(w)) r.moveLeft(w.parentWidget()->width() - r.x() - r.width());
+  return r;
+}
+
+QLineF Placed(const QWidget& w, QLineF line) {
+  if (Mirrored(w)) {
+    const double width = w.parentWidget()->width();
+    line.setLine(width - line.x1(), line.y1(), width - line.x2(), line.y2());
+  }
+  return line;
 }
 
 // (start, length) of a line edit's selection, or (cursor, 0) when nothing is selected.
@@ -192,6 +216,34 @@ void WindowBinding::build() {
   }
   for (const Control& c : controls) apply(c, true);
   orderFocus();
+  // A translation loaded later, or a test, may turn the application's direction.
+  window_->installEventFilter(this);
+}
+
+void WindowBinding::mirror() {
+  const Applying guard(applying_);
+  for (const Control& c : form_.controls()) {
+    std::visit(
+        [&](auto* w) {
+          using W = std::remove_pointer_t<decltype(w)>;
+          if constexpr (std::is_same_v<W, LineWidget>) {
+            applyContent(*w, c, Changes{c.props, c.props, true});
+          } else if constexpr (std::is_base_of_v<QWidget, W> && !std::is_same_v<W, WindowWidget>) {
+            w->setGeometry(Placed(*w, PxRect(c.props)));
+            align(*w, c);
+            w->update();  // a frame's caption changes sides where the frame stays
+          }
+        },
+        slots_[indexOf(c)].typed);
+  }
+}
+
+void WindowBinding::align(QWidget& w, const Control& c) {
+  if (auto* label = qobject_cast<QLabel*>(&w)) {
+    label->setAlignment(Horizontal(c.look.align, w) | Qt::AlignTop);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+    edit->setAlignment(Horizontal(c.look.align, w) | Qt::AlignVCenter);
+  }
 }
 
 WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
@@ -200,7 +252,6 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
     case Kind::Label: {
       auto* label = new LabelWidget(parent);
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(LabelAlignment(c.look.align));
       label->setWordWrap(!c.look.auto_size);
       // Qt would indent a framed label's text by half an "x", pushing it down out of sight.
       label->setIndent(0);
@@ -212,8 +263,6 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
     }
     case Kind::TextBox: {
       auto* edit = new BoxWidget(parent);
-      edit->setAlignment(c.look.align == Align::Center ? Qt::AlignCenter
-                                                       : Qt::AlignLeft | Qt::AlignVCenter);
       // Typed, pasted, or set by assistive technology (voice control, braille): one path.
       connect(edit, &QLineEdit::textChanged, this, [this, i] { textChanged(i); });
       connect(edit, &QLineEdit::selectionChanged, this, [this, i] { selectionMoved(i); });
@@ -239,8 +288,11 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       });
       return option;
     }
-    case Kind::Frame:
-      return new FrameWidget(c.look.border, parent);
+    case Kind::Frame: {
+      auto* frame = new FrameWidget(c.look.border, parent);
+      if (c.look.left_to_right) frame->setLayoutDirection(Qt::LeftToRight);
+      return frame;
+    }
     case Kind::Image: {
       auto* picture = new PictureWidget(c, parent);
       if (PictureSelects(form_, c, 0)) {
@@ -332,9 +384,10 @@ void WindowBinding::applyTo(W& w, const Control& c, const Changes& changed) {
   if constexpr (!std::is_same_v<W, LineWidget>) {
     if (changed(&Props::left) || changed(&Props::top) || changed(&Props::width) ||
         changed(&Props::height)) {
-      w.setGeometry(PxRect(p));
+      w.setGeometry(Placed(w, PxRect(p)));
     }
   }
+  if (changed.all) align(w, c);
   if (changed(&Props::enabled)) w.setEnabled(p.enabled);
   if (changed(&Props::back) || changed(&Props::fore) || changed(&Props::enabled)) {
     applyColours(c, w);
@@ -412,8 +465,8 @@ void WindowBinding::applyContent(FrameWidget& w, const Control& c, const Changes
 void WindowBinding::applyContent(LineWidget& w, const Control& c, const Changes& changed) {
   const Props& p = c.props;
   if (changed(&Props::x1) || changed(&Props::y1) || changed(&Props::x2) || changed(&Props::y2)) {
-    w.setLine(QLineF(p.x1 / kTwipsPerPixel, p.y1 / kTwipsPerPixel, p.x2 / kTwipsPerPixel,
-                     p.y2 / kTwipsPerPixel));
+    w.setLine(Placed(w, QLineF(p.x1 / kTwipsPerPixel, p.y1 / kTwipsPerPixel, p.x2 / kTwipsPerPixel,
+                               p.y2 / kTwipsPerPixel)));
   }
 }
 
@@ -466,6 +519,11 @@ void WindowBinding::stayAbove(const WindowBinding& owner) {
 }
 
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
+  // Sent to the window after all its widgets have taken the new direction.
+  if (watched == window_.get() && event->type() == QEvent::LayoutDirectionChange) {
+    mirror();
+    return false;
+  }
   if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
   const Control* c = controlOf(watched);
   if (c && c->kind == Kind::ScrollBar) {

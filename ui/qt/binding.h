@@ -84,6 +84,9 @@ class WindowBinding final : public QObject {
   void build();
   Widget create(const Control& c, QWidget* parent);
   void orderFocus();
+  // Places every widget again for the window's direction, and aligns captions with it.
+  void mirror();
+  void align(QWidget& w, const Control& c);
   void apply(const Control& c, bool all);
   template <class W>
   void applyTo(W& w, const Control& c, const Changes& changed);

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
@@ -29,7 +30,12 @@ QString ShortDateText(const QDate& date, const QLocale& locale) {
   if (!format.contains(QLatin1String("yyyy"))) {
     format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
   }
-  return locale.toString(date, format);
+  QString text = locale.toString(date, format);
+  // Numbers show in Western digits in every language, the date's as well.
+  for (QChar& ch : text) {
+    if (ch.isDigit() && ch.unicode() > 0x7f) ch = QChar(u'0' + ch.digitValue());
+  }
+  return text;
 }
 
 double QtTime::secondsSinceMidnight() {
@@ -185,11 +191,14 @@ void QtPrinter::printWindow(const Form& form) {
 
 bool QtPrinter::print(QWidget& window, QPrinter& printer) const {
   // The record goes under the student strip, in what is left of the window below it.
+  // From the strip's near edge to the window's far one, mirrored in a right-to-left window.
   const QWidget* strip = window_->widget(frmTovimel3::fraStudentData);
   const int top = strip->geometry().bottom() + 1;
-  return PrintWidget(
-      window, printer, StudentRecord(window_->form()),
-      QRect(strip->x() + 2, top, window.width() - strip->x() - 4, window.height() - top));
+  const int near =
+      window.isRightToLeft() ? window.width() - 1 - strip->geometry().right() : strip->x();
+  const QRect area(near + 2, top, window.width() - near - 4, window.height() - top);
+  return PrintWidget(window, printer, StudentRecord(window_->form()),
+                     QStyle::visualRect(window.layoutDirection(), window.rect(), area));
 }
 
 void QtProcess::endNow() {

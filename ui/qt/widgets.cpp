@@ -151,6 +151,10 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   const int pad = 2;
   QRect text(8, 0, metrics.horizontalAdvance(caption_) + 2 * pad, metrics.height());
+  // The caption belongs to the window around the frame: a frame whose mathematics reads left to
+  // right still has it at the right in a right-to-left window.
+  const QWidget* around = parentWidget() ? parentWidget() : this;
+  if (around->isRightToLeft()) text.moveRight(width() - 1 - 8);
   painter.fillRect(text, palette().color(QPalette::Window));
   style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                         isEnabled(), caption_, QPalette::WindowText);
