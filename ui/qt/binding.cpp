@@ -204,6 +204,8 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       label->setWordWrap(!c.look.auto_size);
       // Qt would indent a framed label's text by half an "x", pushing it down out of sight.
       label->setIndent(0);
+      const auto [above, below] = CaptionRoom(form_, c);
+      label->setRoom(above, below);
       if (c.look.border) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
@@ -332,7 +334,9 @@ void WindowBinding::applyTo(W& w, const Control& c, const Changes& changed) {
   if constexpr (!std::is_same_v<W, LineWidget>) {
     if (changed(&Props::left) || changed(&Props::top) || changed(&Props::width) ||
         changed(&Props::height)) {
-      w.setGeometry(PxRect(p));
+      QRect box = PxRect(p);
+      if constexpr (std::is_same_v<W, LabelWidget>) box = box.marginsAdded(w.room());
+      w.setGeometry(box);
     }
   }
   if (changed(&Props::enabled)) w.setEnabled(p.enabled);

@@ -4,14 +4,17 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <algorithm>
 #include <utility>
 
 #include "ui/qt/captions.h"
+#include "ui/qt/look.h"
 #include "ui/qt/page.h"
 #include "ui/qt/pictures.h"
 
@@ -84,6 +87,51 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+void LabelWidget::setRoom(int above, int below) {
+  room_above_ = above;
+  room_below_ = below;
+  setContentsMargins(room());
+}
+
+std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
+  const Props& p = label.props;
+  const Control& holder =
+      label.container.empty() ? form.controls().front() : form.control({label.container});
+  // Its own background or edge would show where the design has none.
+  if (label.kind != Kind::Label || label.look.auto_size || label.look.border ||
+      (p.back && p.back != holder.props.back)) {
+    return {0, 0};
+  }
+  // A framed container's caption and edge are not room.
+  const bool framed = holder.kind == Kind::Frame && holder.look.border;
+  int over = framed ? QFontMetrics(DefaultFont()).height() : 0;
+  int under = Px(holder.props.height) - (framed ? 2 : 0);
+  const int top = Px(p.top), bottom = Px(p.top) + Px(p.height);
+  const int left = Px(p.left), right = Px(p.left) + Px(p.width);
+  for (const Control& c : form.controls()) {
+    if (&c == &label || c.container != label.container || c.kind == Kind::Window ||
+        c.kind == Kind::Timer || c.kind == Kind::Shape) {
+      continue;
+    }
+    const Props& q = c.props;
+    QRect r = PxRect(q);
+    if (c.kind == Kind::Line) {
+      r = QRectF(QPointF(q.x1, q.y1) / kTwipsPerPixel, QPointF(q.x2, q.y2) / kTwipsPerPixel)
+              .normalized()
+              .toAlignedRect();
+    }
+    if (r.x() >= right || r.x() + r.width() <= left) continue;
+    if (r.y() + r.height() <= top) over = std::max(over, r.y() + r.height());
+    if (r.y() >= bottom) under = std::min(under, r.y());
+  }
+  constexpr int kGap = 2;
+  return {std::max(0, top - over - kGap), std::max(0, under - bottom - kGap)};
+}
+
+Caption LabelWidget::laidOut(const QPaintDevice* device) const {
+  return FitCaption(text(), font(), contentsRect(), alignment(), true, device, QRectF(rect()));
+}
+
 void LabelWidget::paintEvent(QPaintEvent* event) {
   // An auto-size label is as wide as its text.
   if (!wordWrap()) {
@@ -92,8 +140,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   const bool page = OnPage(painter);
-  const Caption caption =
-      FitCaption(text(), font(), contentsRect(), alignment(), true, painter.device());
+  const Caption caption = laidOut(painter.device());
   if (caption.as_designed && !page) {
     painter.end();
     QLabel::paintEvent(event);
@@ -112,6 +159,34 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   PaintCaption(painter, caption);
 }
 
+Caption ButtonWidget::laidOut(const QPaintDevice* device, qsizetype* key) const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  // Without its access-key marks ("&&" is a plain "&").
+  const QString& caption = option.text;
+  QString plain;
+  qsizetype marked = -1;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size()) {
+      ++i;
+      if (caption[i] != u'&' && marked < 0) marked = plain.size();
+    }
+    plain += caption[i];
+  }
+  if (key) *key = marked;
+  Caption fitted = FitCaption(plain, font(), box, Qt::AlignHCenter, true, device);
+  if (fitted.as_designed || fitted.lines.empty()) return fitted;
+  // Smaller or on more lines: in the middle of the button.
+  const QFontMetricsF metrics(fitted.font, device);
+  const double block =
+      static_cast<double>(fitted.lines.size() - 1) * metrics.lineSpacing() + metrics.height();
+  const double shift =
+      box.top() + (box.height() - block) / 2 - (fitted.lines.front().origin.y() - metrics.ascent());
+  for (CaptionLine& line : fitted.lines) line.origin.ry() += shift;
+  return fitted;
+}
+
 void ButtonWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QStyleOptionButton option;
@@ -123,10 +198,28 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
   } else {
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
   }
-  const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  // Access keys stay underlined, as the captions promise Alt+letter.
-  style()->drawItemText(&painter, box, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
-                        palette(), isEnabled(), caption, QPalette::ButtonText);
+  qsizetype key = -1;
+  const Caption shown = laidOut(painter.device(), &key);
+  if (shown.as_designed) {
+    // Access keys stay underlined, as the captions promise Alt+letter.
+    const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    style()->drawItemText(&painter, box, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
+                          palette(), isEnabled(), caption, QPalette::ButtonText);
+    return;
+  }
+  // Smaller or on more lines, the key still underlined.
+  const QFontMetricsF metrics(shown.font, painter.device());
+  painter.setPen(option.palette.color(QPalette::ButtonText));
+  PaintCaption(painter, shown);
+  for (const CaptionLine& line : shown.lines) {
+    const qsizetype at = key - line.start;
+    if (key < 0 || at < 0 || at >= line.text.size() || shown.elided) continue;
+    const double x = line.origin.x() + metrics.horizontalAdvance(line.text.left(at));
+    const double w = metrics.horizontalAdvance(line.text.mid(at, 1));
+    painter.fillRect(
+        QRectF(x, line.origin.y() + metrics.underlinePos(), w, std::max(1.0, metrics.lineWidth())),
+        option.palette.color(QPalette::ButtonText));
+  }
 }
 
 FrameWidget::FrameWidget(bool border, QWidget* parent) : QWidget(parent), border_(border) {}

@@ -10,8 +10,10 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <utility>
 
 #include "ui/form.h"
+#include "ui/qt/captions.h"
 
 namespace tovimel {
 
@@ -30,14 +32,21 @@ class WindowWidget final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A caption too long for a fixed label is drawn whole in a smaller size (see captions.h). A
-// label that takes the focus is clicked by Enter and Space, as a button is.
+// A caption too long for a fixed label is drawn whole in a smaller size, or on more lines in
+// the room the design leaves around it (see captions.h). A label that takes the focus is clicked
+// by Enter and Space, as a button is.
 class LabelWidget final : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
   // As a click of the mouse: for assistive technology's Press action.
   void click() { emit clicked(); }
+  // Pixels above and below the label's box that its caption may take; the widget covers them,
+  // its contents stay the box.
+  void setRoom(int above, int below);
+  QMargins room() const { return {0, room_above_, 0, room_below_}; }
+  // The caption as this label draws it on `device` (nullptr: the screen).
+  Caption laidOut(const QPaintDevice* device = nullptr) const;
 
  signals:
   void clicked();
@@ -46,7 +55,15 @@ class LabelWidget final : public QLabel {
   void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int room_above_ = 0, room_below_ = 0;
 };
+
+// The room above and below a caption label in pixels: the free height between it and the
+// nearest controls over and under it in its container, less a 2-pixel gap, for a label that
+// shows only its text (no border, no background of its own).
+std::pair<int, int> CaptionRoom(const Form& form, const Control& label);
 
 // A text box that a click focuses keeps its whole text selected, as Tab leaves it: typing then
 // replaces it, where the click would have put the caret where it landed.
@@ -65,11 +82,15 @@ class BoxWidget final : public QLineEdit {
   bool clicked_in_ = false;  // from the focusing press to its release
 };
 
-// Long captions wrap onto further lines, as "Print Results" needs in its narrow button.
+// Long captions wrap onto further lines, as "Print Results" needs in its narrow button, and fit
+// the button as a label's do (see captions.h).
 class ButtonWidget final : public QPushButton {
   Q_OBJECT
  public:
   using QPushButton::QPushButton;
+  // The caption as this button draws it, without its access-key mark; `key` (if given) is where
+  // the marked letter stands in it, -1 for none.
+  Caption laidOut(const QPaintDevice* device = nullptr, qsizetype* key = nullptr) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
