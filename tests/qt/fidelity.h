@@ -43,10 +43,10 @@ inline void ExpectWidgetsMatchModel(const WindowBinding& binding) {
     const QString text = QString::fromStdString(p.text);
     switch (c.kind) {
       case Kind::Label: {
-        const auto* label = qobject_cast<const QLabel*>(w);
+        const auto* label = qobject_cast<const LabelWidget*>(w);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), text);
-        EXPECT_EQ(label->autoFillBackground(), p.back.has_value());
+        EXPECT_EQ(label->ownBackground(), p.back.has_value());
         if (p.back) {
           EXPECT_EQ(label->palette().color(QPalette::Window), ToQColor(*p.back));
         }

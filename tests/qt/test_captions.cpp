@@ -13,6 +13,8 @@
 #include <QTest>
 #include <cmath>
 #include <map>
+#include <string>
+#include <utility>
 
 #include "engine/levels.h"
 #include "tests/qt/pdf.h"
@@ -20,6 +22,7 @@
 #include "ui/layouts.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/captions.h"
+#include "ui/qt/look.h"
 #include "ui/qt/services.h"
 #include "ui/qt/widgets.h"
 
@@ -188,6 +191,96 @@ TEST(Captions, TheLevelCaptionStaysWholeBesideTheKey) {
       FitCaption(qobject_cast<const QLabel*>(label)->text(), label->font(),
                  qobject_cast<const QLabel*>(label)->contentsRect(), Qt::AlignLeft, true);
   EXPECT_FALSE(c.elided);
+}
+
+}  // namespace
+}  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// A translation as long as many are: every letter accented and about 40 % more, in brackets, so
+// that a caption cut or left untranslated shows ("Start" reads "[Šţåŕţ~~]").
+QString Pseudo(const QString& text) {
+  static const QString plain =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString accented =
+      QStringLiteral("ÅƁĆĎÉƑĜĤÎĴĶĻṀÑÖÞǪŔŠŢÛṼŴẊÝŽåƀćďéƒĝĥîĵķļɱñöþǫŕšţûṽŵẋýž");
+  QString out = QStringLiteral("[");
+  int letters = 0;
+  for (const QChar ch : text) {
+    const qsizetype at = plain.indexOf(ch);
+    out += at < 0 ? ch : accented[at];
+    letters += at >= 0;
+  }
+  return out + QString(qRound(letters * 0.4), u'~') + u']';
+}
+
+QString WithoutBlanks(QString text) {
+  return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// Every caption of both windows, transformed as a long translation would be and set where the
+// binding sets captions, is drawn whole: not cut, at 80 % of its size or more, every line's ink
+// inside the widget (a label's reaches into the room its design leaves), the frames' captions
+// within their frames. The level caption is checked at every level.
+TEST(Captions, ALongerTranslationOfEveryCaptionIsDrawnWholeAtEightyPercentOrMore) {
+  EXPECT_EQ(Pseudo(QStringLiteral("Start")), QStringLiteral("[Šţåŕţ~~]"));
+  EXPECT_EQ(Pseudo(QStringLiteral("E&xit")), QStringLiteral("[É&ẋîţ~~]"));
+  Form practice(MainWindowLayout(kLevelCount));
+  Form sign_in(SignInLayout());
+  WindowBinding a(practice, WindowBinding::Frame::Titled);
+  WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+  SCOPED_TRACE("fonts: " + QFontInfo(a.widget(pw::lblName)->font()).family().toStdString());
+  static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+  int checked = 0;
+  const auto check = [&](Form& form, const WindowBinding& binding, const Control& c) {
+    const QString text = Pseudo(ToQString(c.props.text));
+    form.setText(c.id(), text.toStdString());
+    SCOPED_TRACE(c.key() + " \"" + text.toStdString() + "\"");
+    const QWidget* w = binding.widget(c.id());
+    Caption laid;
+    QString expected = text;
+    if (const auto* label = qobject_cast<const LabelWidget*>(w)) {
+      laid = label->laidOut();
+    } else if (const auto* button = qobject_cast<const ButtonWidget*>(w)) {
+      laid = button->laidOut();
+      expected.remove(u'&');
+    } else if (const auto* frame = qobject_cast<const FrameWidget*>(w)) {
+      laid = frame->laidOut();
+    } else {
+      ADD_FAILURE() << "a caption on neither label, button nor frame";
+      return;
+    }
+    ++checked;
+    const double design = w->font().pixelSize();
+    EXPECT_FALSE(laid.elided);
+    EXPECT_GE(laid.font.pixelSize(), std::ceil(design * 0.8));
+    const QFontMetricsF metrics(laid.font);
+    QString joined;
+    for (const CaptionLine& line : laid.lines) {
+      joined += line.text;
+      const QRectF ink = metrics.tightBoundingRect(line.text).translated(line.origin);
+      EXPECT_TRUE(QRectF(w->rect()).adjusted(-1, -1, 1, 1).contains(ink))
+          << line.text.toStdString();
+    }
+    EXPECT_EQ(WithoutBlanks(joined).toStdString(), WithoutBlanks(expected).toStdString());
+  };
+  for (auto [form, binding] : {std::pair{&practice, &a}, std::pair{&sign_in, &b}}) {
+    for (const Control& c : form->controls()) {
+      // The student strip shows what the student typed, which no translation changes.
+      if (c.kind == Kind::Window || c.container == pw::fraStudentData.name ||
+          !ToQString(c.props.text).contains(letter)) {
+        continue;
+      }
+      check(*form, *binding, c);
+    }
+  }
+  for (int level = 1; level <= kLevelCount; ++level) {
+    practice.setText(pw::lblLevelShow, "Level " + std::to_string(level));
+    check(practice, a, practice.control(pw::lblLevelShow));
+  }
+  EXPECT_EQ(checked, 24 + kLevelCount);  // 19 captions and 5 frames, each level
 }
 
 }  // namespace

@@ -429,7 +429,8 @@ void WindowBinding::applyContent(QScrollBar& w, const Control& c, const Changes&
 
 void WindowBinding::applyColours(const Control& c, QWidget& widget) {
   widget.setPalette(PaletteFor(form_, c));
-  if (c.kind == Kind::Label) widget.setAutoFillBackground(c.props.back.has_value());
+  if (auto* label = qobject_cast<LabelWidget*>(&widget))
+    label->setBackground(c.props.back.has_value());
   if (c.kind == Kind::Frame) widget.setAutoFillBackground(true);
 }
 

@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QtMath>
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "ui/qt/captions.h"
@@ -19,6 +21,12 @@
 #include "ui/qt/pictures.h"
 
 namespace tovimel {
+namespace {
+
+// The gap each side of a frame's caption over its edge.
+constexpr int kCaptionPad = 2;
+
+}  // namespace
 
 WindowWidget::WindowWidget(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
 
@@ -91,17 +99,24 @@ void LabelWidget::setRoom(int above, int below) {
   room_above_ = above;
   room_below_ = below;
   setContentsMargins(room());
+  setBackground(own_background_);
+}
+
+void LabelWidget::setBackground(bool own) {
+  own_background_ = own;
+  // With room around it, the label fills only what it uses.
+  setAutoFillBackground(own && room().isNull());
+  update();
 }
 
 std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
   const Props& p = label.props;
   const Control& holder =
       label.container.empty() ? form.controls().front() : form.control({label.container});
-  // Its own background or edge would show where the design has none.
-  if (label.kind != Kind::Label || label.look.auto_size || label.look.border ||
-      (p.back && p.back != holder.props.back)) {
-    return {0, 0};
-  }
+  const bool words = std::any_of(p.text.begin(), p.text.end(), [](char ch) {
+    return std::isalpha(static_cast<unsigned char>(ch));
+  });
+  if (label.kind != Kind::Label || label.look.auto_size || !words) return {0, 0};
   // A framed container's caption and edge are not room.
   const bool framed = holder.kind == Kind::Frame && holder.look.border;
   int over = framed ? QFontMetrics(DefaultFont()).height() : 0;
@@ -129,7 +144,8 @@ std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
 }
 
 Caption LabelWidget::laidOut(const QPaintDevice* device) const {
-  return FitCaption(text(), font(), contentsRect(), alignment(), true, device, QRectF(rect()));
+  return FitCaption(text(), font(), contentsRect(), alignment(), true, device,
+                    QRectF(rect()).adjusted(0, frameWidth(), 0, -frameWidth()));
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
@@ -141,6 +157,20 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const bool page = OnPage(painter);
   const Caption caption = laidOut(painter.device());
+  // The box, or as far as the caption spreads into the room around it.
+  QRect used = frameRect();
+  if (caption.spread && !caption.lines.empty()) {
+    const QFontMetricsF metrics(caption.font, painter.device());
+    const double top = caption.lines.front().origin.y() - metrics.ascent();
+    const double bottom = caption.lines.back().origin.y() + metrics.descent();
+    used |= QRectF(0, top, width(), bottom - top)
+                .toAlignedRect()
+                .adjusted(0, -frameWidth(), 0, frameWidth());
+    used &= rect();
+  }
+  if (own_background_ && !room().isNull()) {
+    painter.fillRect(used, palette().color(backgroundRole()));
+  }
   if (caption.as_designed && !page) {
     painter.end();
     QLabel::paintEvent(event);
@@ -149,8 +179,8 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   QStyleOption option;
   option.initFrom(this);
   if (frameShape() != QFrame::NoFrame) {
-    if (page) {
-      PaintSunkenPanel(painter, rect(), option.palette);
+    if (page || used != frameRect()) {
+      PaintSunkenPanel(painter, used, option.palette);
     } else {
       drawFrame(&painter);
     }
@@ -230,6 +260,13 @@ void FrameWidget::setCaption(const QString& caption) {
   update();
 }
 
+Caption FrameWidget::laidOut(const QPaintDevice* device) const {
+  // From 8 pixels in, with a gap either side, short of the frame's right edge.
+  const QFontMetricsF metrics(font(), device);
+  const QRectF box(8 + kCaptionPad, 0, width() - 8 - 2 * kCaptionPad - 2, metrics.height());
+  return FitCaption(caption_, font(), box, Qt::AlignLeft, true, device);
+}
+
 void FrameWidget::paintEvent(QPaintEvent*) {
   // Without a border neither frame nor caption is drawn; the background is the palette's.
   if (!border_) return;
@@ -242,11 +279,19 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Light));
   painter.drawRect(outer.translated(1, 1));
   if (caption_.isEmpty()) return;
-  const int pad = 2;
-  QRect text(8, 0, metrics.horizontalAdvance(caption_) + 2 * pad, metrics.height());
+  const Caption fitted = laidOut(painter.device());
+  if (fitted.lines.empty()) return;
+  const int wide =
+      fitted.as_designed ? metrics.horizontalAdvance(caption_) : qCeil(fitted.lines.front().width);
+  const QRect text(8, 0, wide + 2 * kCaptionPad, metrics.height());
   painter.fillRect(text, palette().color(QPalette::Window));
-  style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                        isEnabled(), caption_, QPalette::WindowText);
+  if (fitted.as_designed) {
+    style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), caption_, QPalette::WindowText);
+    return;
+  }
+  painter.setPen(palette().color(QPalette::WindowText));
+  PaintCaption(painter, fitted);
 }
 
 PictureWidget::PictureWidget(const Control& image, QWidget* parent)

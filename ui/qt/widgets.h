@@ -42,8 +42,11 @@ class LabelWidget final : public QLabel {
   // As a click of the mouse: for assistive technology's Press action.
   void click() { emit clicked(); }
   // Pixels above and below the label's box that its caption may take; the widget covers them,
-  // its contents stay the box.
+  // its frame and contents stay the box.
   void setRoom(int above, int below);
+  // Whether the label fills its background (its box, or as far as its caption spreads).
+  void setBackground(bool own);
+  bool ownBackground() const { return own_background_; }
   QMargins room() const { return {0, room_above_, 0, room_below_}; }
   // The caption as this label draws it on `device` (nullptr: the screen).
   Caption laidOut(const QPaintDevice* device = nullptr) const;
@@ -58,11 +61,12 @@ class LabelWidget final : public QLabel {
 
  private:
   int room_above_ = 0, room_below_ = 0;
+  bool own_background_ = false;
 };
 
 // The room above and below a caption label in pixels: the free height between it and the
-// nearest controls over and under it in its container, less a 2-pixel gap, for a label that
-// shows only its text (no border, no background of its own).
+// nearest controls over and under it in its container, less a 2-pixel gap. Captions are the
+// labels designed with words; those with numbers or the student's data keep to their boxes.
 std::pair<int, int> CaptionRoom(const Form& form, const Control& label);
 
 // A text box that a click focuses keeps its whole text selected, as Tab leaves it: typing then
@@ -102,6 +106,8 @@ class FrameWidget final : public QWidget {
   FrameWidget(bool border, QWidget* parent);
   void setCaption(const QString& caption);
   const QString& caption() const { return caption_; }
+  // The caption as the frame draws it over its top edge, fitted as a label's is.
+  Caption laidOut(const QPaintDevice* device = nullptr) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
