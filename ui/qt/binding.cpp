@@ -204,11 +204,11 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       label->setWordWrap(!c.look.auto_size);
       // Qt would indent a framed label's text by half an "x", pushing it down out of sight.
       label->setIndent(0);
-      const auto [above, below] = CaptionRoom(form_, c);
-      label->setRoom(above, below);
       if (c.look.border) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
+      const auto [above, below] = CaptionRoom(form_, c);
+      label->setRoom(above, below);
       if (c.look.clickable) connect(label, &LabelWidget::clicked, this, [this, i] { click(i); });
       return label;
     }

@@ -98,8 +98,21 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 void LabelWidget::setRoom(int above, int below) {
   room_above_ = above;
   room_below_ = below;
-  setContentsMargins(room());
+  keepBox();
   setBackground(own_background_);
+}
+
+void LabelWidget::keepBox() {
+  // The frame and contents keep to the box. Qt recomputes the margins when the style or frame
+  // changes, taking a frame too small for its contents for none: set them again after it.
+  if (room().isNull()) return;
+  const int edge = frameWidth();
+  setContentsMargins(room() + QMargins(edge, edge, edge, edge));
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  keepBox();
 }
 
 void LabelWidget::setBackground(bool own) {
@@ -113,8 +126,10 @@ std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
   const Props& p = label.props;
   const Control& holder =
       label.container.empty() ? form.controls().front() : form.control({label.container});
+  // Letters of any script (UTF-8's lead and trail bytes are all above 127).
   const bool words = std::any_of(p.text.begin(), p.text.end(), [](char ch) {
-    return std::isalpha(static_cast<unsigned char>(ch));
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte >= 0x80 || std::isalpha(byte);
   });
   if (label.kind != Kind::Label || label.look.auto_size || !words) return {0, 0};
   // A framed container's caption and edge are not room.

@@ -58,8 +58,10 @@ class LabelWidget final : public QLabel {
   void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void keepBox();
   int room_above_ = 0, room_below_ = 0;
   bool own_background_ = false;
 };
