@@ -14,7 +14,9 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "engine/levels.h"
 #include "tests/qt/pdf.h"
@@ -234,6 +236,8 @@ TEST(Captions, ALongerTranslationOfEveryCaptionIsDrawnWholeAtEightyPercentOrMore
   SCOPED_TRACE("fonts: " + QFontInfo(a.widget(pw::lblName)->font()).family().toStdString());
   static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
   int checked = 0;
+  // What each shown label and button must read on the printed page.
+  std::vector<std::tuple<bool, const QWidget*, QString>> on_page;
   const auto check = [&](Form& form, const WindowBinding& binding, const Control& c) {
     const QString text = Pseudo(ToQString(c.props.text));
     form.setText(c.id(), text.toStdString());
@@ -265,6 +269,10 @@ TEST(Captions, ALongerTranslationOfEveryCaptionIsDrawnWholeAtEightyPercentOrMore
           << line.text.toStdString();
     }
     EXPECT_EQ(WithoutBlanks(joined).toStdString(), WithoutBlanks(expected).toStdString());
+    // A frame's box holds its controls' words too.
+    if (!qobject_cast<const FrameWidget*>(w) && w->isVisibleTo(w->window())) {
+      on_page.emplace_back(&form == &sign_in, w, expected);
+    }
   };
   for (auto [form, binding] : {std::pair{&practice, &a}, std::pair{&sign_in, &b}}) {
     for (const Control& c : form->controls()) {
@@ -275,6 +283,15 @@ TEST(Captions, ALongerTranslationOfEveryCaptionIsDrawnWholeAtEightyPercentOrMore
       }
       check(*form, *binding, c);
     }
+  }
+  QTemporaryDir dir;
+  const QString files[] = {dir.filePath(QStringLiteral("a.pdf")),
+                           dir.filePath(QStringLiteral("b.pdf"))};
+  const QTransform pages[] = {Print(*a.window(), files[0]), Print(*b.window(), files[1])};
+  for (const auto& [in_sign_in, w, expected] : on_page) {
+    SCOPED_TRACE("on the page: " + expected.toStdString());
+    EXPECT_EQ(WithoutBlanks(WordsIn(files[in_sign_in], pages[in_sign_in], *w)).toStdString(),
+              WithoutBlanks(expected).toStdString());
   }
   for (int level = 1; level <= kLevelCount; ++level) {
     practice.setText(pw::lblLevelShow, "Level " + std::to_string(level));
