@@ -302,3 +302,66 @@ TEST(Captions, ALongerTranslationOfEveryCaptionIsDrawnWholeAtEightyPercentOrMore
 
 }  // namespace
 }  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// The order a caption tries: its own size; smaller, on its lines, down to 80 %; more lines in
+// the room around it, from its own size down; words broken inside; only then "…".
+TEST(Captions, ShrinkFirstThenSpreadIntoTheRoomThenBreakWordsThenCut) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(20);
+  const auto wide = [&](const QString& text, int px) {
+    QFont f = font;
+    f.setPixelSize(px);
+    return QFontMetricsF(f).horizontalAdvance(text);
+  };
+  const QString two = QStringLiteral("Nachname Vorname");
+  const QString one = QStringLiteral("Schülerausweisnummer");
+  const double line = QFontMetricsF(font).lineSpacing();
+  const QRectF room(0, -2 * line, 1000, 3 * line + 4);
+  struct Case {
+    QString text;
+    double width;
+    bool with_room;
+    int size;  // pixels
+    std::size_t lines;
+    bool spread, elided;
+  };
+  const Case cases[] = {
+      {two, wide(two, 20), true, 20, 1, false, false},        // fits as it is
+      {two, wide(two, 16) + 0.5, true, 16, 1, false, false},  // 80 % on one line
+      {two, wide(two, 16) - 0.5, true, 20, 2, true, false},   // then two lines, own size
+      {two, wide(two, 16) - 0.5, false, 16, 1, false, true},  // no room: cut at 80 %
+      {one, wide(one, 16) - 0.5, true, 20, 2, true, false},   // one word: broken inside
+      {one, wide(one, 16) - 0.5, false, 16, 1, false, true},  // and cut without room
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString() + " in " + std::to_string(c.width));
+    const QRectF box(0, 0, c.width, line);
+    const Caption laid =
+        FitCaption(c.text, font, box, Qt::AlignLeft, true, nullptr,
+                   c.with_room ? room.adjusted(0, 0, c.width - 1000, 0) : QRectF());
+    EXPECT_EQ(laid.font.pixelSize(), c.size);
+    EXPECT_EQ(laid.lines.size(), c.lines);
+    EXPECT_EQ(laid.spread, c.spread);
+    EXPECT_EQ(laid.elided, c.elided);
+    QString joined;
+    for (const CaptionLine& l : laid.lines) {
+      EXPECT_LE(l.width, c.width + 0.01);
+      joined += l.text;
+    }
+    if (!c.elided) {
+      EXPECT_EQ(WithoutBlanks(joined), WithoutBlanks(c.text));
+    }
+    if (c.spread) {
+      // The last line ends where the caption's own line would; the first rises into the room.
+      const QFontMetricsF m(laid.font);
+      EXPECT_NEAR(laid.lines.back().origin.y() + m.descent(), QFontMetricsF(font).height(), 0.01);
+      EXPECT_LT(laid.lines.front().origin.y() - m.ascent(), 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tovimel
