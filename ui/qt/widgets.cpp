@@ -151,8 +151,18 @@ std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
               .toAlignedRect();
     }
     if (r.x() >= right || r.x() + r.width() <= left) continue;
-    if (r.y() + r.height() <= top) over = std::max(over, r.y() + r.height());
-    if (r.y() >= bottom) under = std::min(under, r.y());
+    // One that overlaps the label's own box ends the room on the side it reaches out of; one
+    // that spans it from above to below (the key beside the level caption) leaves it.
+    const int r_top = r.y(), r_bottom = r.y() + r.height();
+    if (r_bottom <= top) {
+      over = std::max(over, r_bottom);
+    } else if (r_top >= bottom) {
+      under = std::min(under, r_top);
+    } else if (r_top > top) {
+      under = std::min(under, bottom);
+    } else if (r_bottom < bottom) {
+      over = std::max(over, top);
+    }
   }
   constexpr int kGap = 2;
   return {std::max(0, top - over - kGap), std::max(0, under - bottom - kGap)};
