@@ -4,15 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPixmap>
-#include <QFontMetricsF>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "engine/levels.h"
 #include "tests/qt/pdf.h"
@@ -20,6 +24,7 @@
 #include "ui/layouts.h"
 #include "ui/qt/binding.h"
 #include "ui/qt/captions.h"
+#include "ui/qt/look.h"
 #include "ui/qt/services.h"
 #include "ui/qt/widgets.h"
 
@@ -129,9 +134,11 @@ TEST(Captions, EveryLabelShowsItsTextWholeOnScreenAndOnThePage) {
       SCOPED_TRACE(std::string(r->label.name) + " \"" + r->text + "\"");
       const auto* label = qobject_cast<const LabelWidget*>((r->sign_in ? b : a).widget(r->label));
       const QRect box = label->contentsRect();
-      const Caption c = FitCaption(label->text(), label->font(), box, label->alignment(), true);
+      const Caption c = label->laidOut();
       const QFontMetricsF design(label->font()), metrics(c.font);
-      EXPECT_LE(c.lines.size(), std::max(1.0, std::floor(box.height() / design.lineSpacing())));
+      if (!c.spread) {
+        EXPECT_LE(c.lines.size(), std::max(1.0, std::floor(box.height() / design.lineSpacing())));
+      }
       QStringList lines;
       for (const CaptionLine& line : c.lines) {
         // Whole: no line wider than the label, none half-visible (its ink inside the label,
@@ -186,6 +193,174 @@ TEST(Captions, TheLevelCaptionStaysWholeBesideTheKey) {
       FitCaption(qobject_cast<const QLabel*>(label)->text(), label->font(),
                  qobject_cast<const QLabel*>(label)->contentsRect(), Qt::AlignLeft, true);
   EXPECT_FALSE(c.elided);
+}
+
+}  // namespace
+}  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// A translation as long as many are: every letter accented and about 40 % more, in brackets, so
+// that a caption cut or left untranslated shows ("Start" reads "[Šţåŕţ~~]").
+QString Pseudo(const QString& text) {
+  static const QString plain =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString accented =
+      QStringLiteral("ÅƁĆĎÉƑĜĤÎĴĶĻṀÑÖÞǪŔŠŢÛṼŴẊÝŽåƀćďéƒĝĥîĵķļɱñöþǫŕšţûṽŵẋýž");
+  QString out = QStringLiteral("[");
+  int letters = 0;
+  for (const QChar ch : text) {
+    const qsizetype at = plain.indexOf(ch);
+    out += at < 0 ? ch : accented[at];
+    letters += at >= 0;
+  }
+  return out + QString(qRound(letters * 0.4), u'~') + u']';
+}
+
+QString WithoutBlanks(QString text) {
+  return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// Every caption of both windows, transformed as a long translation would be and set where the
+// binding sets captions, is drawn whole: not cut, at 80 % of its size or more, every line's ink
+// inside the widget (a label's reaches into the room its design leaves), the frames' captions
+// within their frames. The level caption is checked at every level.
+TEST(Captions, ALongerTranslationOfEveryCaptionIsDrawnWholeAtEightyPercentOrMore) {
+  EXPECT_EQ(Pseudo(QStringLiteral("Start")), QStringLiteral("[Šţåŕţ~~]"));
+  EXPECT_EQ(Pseudo(QStringLiteral("E&xit")), QStringLiteral("[É&ẋîţ~~]"));
+  Form practice(MainWindowLayout(kLevelCount));
+  Form sign_in(SignInLayout());
+  WindowBinding a(practice, WindowBinding::Frame::Titled);
+  WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+  SCOPED_TRACE("fonts: " + QFontInfo(a.widget(pw::lblName)->font()).family().toStdString());
+  static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+  int checked = 0;
+  // What each shown label and button must read on the printed page.
+  std::vector<std::tuple<bool, const QWidget*, QString>> on_page;
+  const auto check = [&](Form& form, const WindowBinding& binding, const Control& c) {
+    const QString text = Pseudo(ToQString(c.props.text));
+    form.setText(c.id(), text.toStdString());
+    SCOPED_TRACE(c.key() + " \"" + text.toStdString() + "\"");
+    const QWidget* w = binding.widget(c.id());
+    Caption laid;
+    QString expected = text;
+    if (const auto* label = qobject_cast<const LabelWidget*>(w)) {
+      laid = label->laidOut();
+    } else if (const auto* button = qobject_cast<const ButtonWidget*>(w)) {
+      laid = button->laidOut();
+      expected.remove(u'&');
+    } else if (const auto* frame = qobject_cast<const FrameWidget*>(w)) {
+      laid = frame->laidOut();
+    } else {
+      ADD_FAILURE() << "a caption on neither label, button nor frame";
+      return;
+    }
+    ++checked;
+    const double design = w->font().pixelSize();
+    EXPECT_FALSE(laid.elided);
+    EXPECT_GE(laid.font.pixelSize(), std::ceil(design * 0.8));
+    const QFontMetricsF metrics(laid.font);
+    QString joined;
+    for (const CaptionLine& line : laid.lines) {
+      joined += line.text;
+      const QRectF ink = metrics.tightBoundingRect(line.text).translated(line.origin);
+      EXPECT_TRUE(QRectF(w->rect()).adjusted(-1, -1, 1, 1).contains(ink))
+          << line.text.toStdString();
+    }
+    EXPECT_EQ(WithoutBlanks(joined).toStdString(), WithoutBlanks(expected).toStdString());
+    // A frame's box holds its controls' words too.
+    if (!qobject_cast<const FrameWidget*>(w) && w->isVisibleTo(w->window())) {
+      on_page.emplace_back(&form == &sign_in, w, expected);
+    }
+  };
+  for (auto [form, binding] : {std::pair{&practice, &a}, std::pair{&sign_in, &b}}) {
+    for (const Control& c : form->controls()) {
+      // The student strip shows what the student typed, which no translation changes.
+      if (c.kind == Kind::Window || c.container == pw::fraStudentData.name ||
+          !ToQString(c.props.text).contains(letter)) {
+        continue;
+      }
+      check(*form, *binding, c);
+    }
+  }
+  QTemporaryDir dir;
+  const QString files[] = {dir.filePath(QStringLiteral("a.pdf")),
+                           dir.filePath(QStringLiteral("b.pdf"))};
+  const QTransform pages[] = {Print(*a.window(), files[0]), Print(*b.window(), files[1])};
+  for (const auto& [in_sign_in, w, expected] : on_page) {
+    SCOPED_TRACE("on the page: " + expected.toStdString());
+    EXPECT_EQ(WithoutBlanks(WordsIn(files[in_sign_in], pages[in_sign_in], *w)).toStdString(),
+              WithoutBlanks(expected).toStdString());
+  }
+  for (int level = 1; level <= kLevelCount; ++level) {
+    practice.setText(pw::lblLevelShow, "Level " + std::to_string(level));
+    check(practice, a, practice.control(pw::lblLevelShow));
+  }
+  EXPECT_EQ(checked, 24 + kLevelCount);  // 19 captions and 5 frames, each level
+}
+
+}  // namespace
+}  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// The order a caption tries: its own size; smaller, on its lines, down to 80 %; more lines in
+// the room around it, from its own size down; words broken inside; only then "…".
+TEST(Captions, ShrinkFirstThenSpreadIntoTheRoomThenBreakWordsThenCut) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(20);
+  const auto wide = [&](const QString& text, int px) {
+    QFont f = font;
+    f.setPixelSize(px);
+    return QFontMetricsF(f).horizontalAdvance(text);
+  };
+  const QString two = QStringLiteral("Nachname Vorname");
+  const QString one = QStringLiteral("Schülerausweisnummer");
+  const double line = QFontMetricsF(font).lineSpacing();
+  const QRectF room(0, -2 * line, 1000, 3 * line + 4);
+  struct Case {
+    QString text;
+    double width;
+    bool with_room;
+    int size;  // pixels
+    std::size_t lines;
+    bool spread, elided;
+  };
+  const Case cases[] = {
+      {two, wide(two, 20), true, 20, 1, false, false},        // fits as it is
+      {two, wide(two, 16) + 0.5, true, 16, 1, false, false},  // 80 % on one line
+      {two, wide(two, 16) - 0.5, true, 20, 2, true, false},   // then two lines, own size
+      {two, wide(two, 16) - 0.5, false, 16, 1, false, true},  // no room: cut at 80 %
+      {one, wide(one, 16) - 0.5, true, 20, 2, true, false},   // one word: broken inside
+      {one, wide(one, 16) - 0.5, false, 16, 1, false, true},  // and cut without room
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString() + " in " + std::to_string(c.width));
+    const QRectF box(0, 0, c.width, line);
+    const Caption laid =
+        FitCaption(c.text, font, box, Qt::AlignLeft, true, nullptr,
+                   c.with_room ? room.adjusted(0, 0, c.width - 1000, 0) : QRectF());
+    EXPECT_EQ(laid.font.pixelSize(), c.size);
+    EXPECT_EQ(laid.lines.size(), c.lines);
+    EXPECT_EQ(laid.spread, c.spread);
+    EXPECT_EQ(laid.elided, c.elided);
+    QString joined;
+    for (const CaptionLine& l : laid.lines) {
+      EXPECT_LE(l.width, c.width + 0.01);
+      joined += l.text;
+    }
+    if (!c.elided) {
+      EXPECT_EQ(WithoutBlanks(joined), WithoutBlanks(c.text));
+    }
+    if (c.spread) {
+      // The last line ends where the caption's own line would; the first rises into the room.
+      const QFontMetricsF m(laid.font);
+      EXPECT_NEAR(laid.lines.back().origin.y() + m.descent(), QFontMetricsF(font).height(), 0.01);
+      EXPECT_LT(laid.lines.front().origin.y() - m.ascent(), 0);
+    }
+  }
 }
 
 }  // namespace

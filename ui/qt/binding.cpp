@@ -92,6 +92,14 @@ QRect Placed(const QWidget& w, QRect r) {
   return r;
 }
 
+// A widget's box from the layout; a label's takes the room it may spread its caption into.
+template <typename W>
+QRect DesignBox(const W& w, const Props& p) {
+  QRect box = PxRect(p);
+  if constexpr (std::is_same_v<W, LabelWidget>) box = box.marginsAdded(w.room());
+  return box;
+}
+
 QLineF Placed(const QWidget& w, QLineF line) {
   if (Mirrored(w)) {
     const double width = w.parentWidget()->width();
@@ -229,7 +237,7 @@ void WindowBinding::mirror() {
           if constexpr (std::is_same_v<W, LineWidget>) {
             applyContent(*w, c, Changes{c.props, c.props, true});
           } else if constexpr (std::is_base_of_v<QWidget, W> && !std::is_same_v<W, WindowWidget>) {
-            w->setGeometry(Placed(*w, PxRect(c.props)));
+            w->setGeometry(Placed(*w, DesignBox(*w, c.props)));
             align(*w, c);
             w->update();  // a frame's caption changes sides where the frame stays
           }
@@ -258,6 +266,8 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       if (c.look.border) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
+      const auto [above, below] = CaptionRoom(form_, c);
+      label->setRoom(above, below);
       if (c.look.clickable) connect(label, &LabelWidget::clicked, this, [this, i] { click(i); });
       return label;
     }
@@ -384,7 +394,7 @@ void WindowBinding::applyTo(W& w, const Control& c, const Changes& changed) {
   if constexpr (!std::is_same_v<W, LineWidget>) {
     if (changed(&Props::left) || changed(&Props::top) || changed(&Props::width) ||
         changed(&Props::height)) {
-      w.setGeometry(Placed(w, PxRect(p)));
+      w.setGeometry(Placed(w, DesignBox(w, p)));
     }
   }
   if (changed.all) align(w, c);
@@ -478,7 +488,8 @@ void WindowBinding::applyContent(QScrollBar& w, const Control& c, const Changes&
 
 void WindowBinding::applyColours(const Control& c, QWidget& widget) {
   widget.setPalette(PaletteFor(form_, c));
-  if (c.kind == Kind::Label) widget.setAutoFillBackground(c.props.back.has_value());
+  if (auto* label = qobject_cast<LabelWidget*>(&widget))
+    label->setBackground(c.props.back.has_value());
   if (c.kind == Kind::Frame) widget.setAutoFillBackground(true);
 }
 

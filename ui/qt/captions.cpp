@@ -27,14 +27,14 @@ QFont Resized(QFont font, double size) {
   return font;
 }
 
-// The caption's lines at `width`, broken at word boundaries when `wrap`; each without the
-// blanks it ends with, and with its width.
-std::vector<CaptionLine> Break(const QString& text, const QFont& font, double width, bool wrap,
-                               const QPaintDevice* device) {
+// The caption's lines at `width`, broken as `wrap` says; each without the blanks it ends with,
+// and with its width.
+std::vector<CaptionLine> Break(const QString& text, const QFont& font, double width,
+                               QTextOption::WrapMode wrap, const QPaintDevice* device) {
   const QFontMetricsF metrics(font, device);
   QTextLayout layout(text, font, device);
   QTextOption option;
-  option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+  option.setWrapMode(wrap);
   layout.setTextOption(option);
   std::vector<CaptionLine> lines;
   layout.beginLayout();
@@ -54,11 +54,16 @@ bool Fits(const std::vector<CaptionLine>& lines, std::size_t capacity, double wi
                      [&](const CaptionLine& l) { return l.width <= width + kSlack; });
 }
 
+// The height of `n` lines, from the first line's top to the last one's bottom.
+double Block(std::size_t n, const QFontMetricsF& metrics) {
+  return (static_cast<double>(n) - 1) * metrics.lineSpacing() + metrics.height();
+}
+
 }  // namespace
 
 Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align,
-                   bool fit, const QPaintDevice* device) {
-  Caption caption{font, {}, true, false};
+                   bool fit, const QPaintDevice* device, const QRectF& room) {
+  Caption caption{font, {}, true, false, false};
   if (text.isEmpty()) return caption;
   const QFontMetricsF design(font, device);
   // The lines the box shows whole; a box lower than one line still shows that one.
@@ -72,7 +77,8 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
     caption.lines = {
         {part, {}, part.size() == text.size() ? one_line : design.horizontalAdvance(part), 0}};
   } else {
-    caption.lines = Break(text, font, box.width(), fit, device);
+    caption.lines =
+        Break(text, font, box.width(), fit ? QTextOption::WordWrap : QTextOption::NoWrap, device);
   }
   if (fit && !Fits(caption.lines, capacity, box.width())) {
     caption.as_designed = false;
@@ -81,14 +87,29 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
     bool fitted = false;
     for (double s = size - 1; s >= floor && !fitted; --s) {
       caption.font = Resized(font, s);
-      caption.lines = Break(text, caption.font, box.width(), true, device);
+      caption.lines = Break(text, caption.font, box.width(), QTextOption::WordWrap, device);
       fitted = Fits(caption.lines, capacity, box.width());
+    }
+    // Further lines where the design leaves room, from the label's own size down; then words
+    // broken inside, which keeps every letter where "…" would drop the end.
+    const QRectF area = room.united(box);
+    for (const auto wrap : {QTextOption::WordWrap, QTextOption::WrapAtWordBoundaryOrAnywhere}) {
+      if (wrap == QTextOption::WordWrap && area.height() <= box.height() + kSlack) continue;
+      for (double s = size; s >= floor && !fitted; --s) {
+        caption.font = Resized(font, s);
+        caption.lines = Break(text, caption.font, box.width(), wrap, device);
+        fitted = caption.lines.size() > 1 &&
+                 Block(caption.lines.size(), QFontMetricsF(caption.font, device)) <=
+                     area.height() + kSlack &&
+                 Fits(caption.lines, caption.lines.size(), box.width());
+        caption.spread = fitted;
+      }
     }
     if (!fitted) {
       // At the floor: the lines that fit, and the rest of the text cut to the last one.
       caption.elided = true;
       caption.font = Resized(font, floor);
-      caption.lines = Break(text, caption.font, box.width(), true, device);
+      caption.lines = Break(text, caption.font, box.width(), QTextOption::WordWrap, device);
       const QFontMetricsF metrics(caption.font, device);
       if (caption.lines.size() > capacity) {
         caption.lines.resize(capacity);
@@ -104,11 +125,18 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
   const QFontMetricsF metrics(caption.font, device);
   const auto n = static_cast<double>(caption.lines.size());
   double top = box.top();
-  if (!caption.as_designed) {
+  if (caption.spread) {
+    // The last line stays where the label's own first line ends; the rest goes above it, as far
+    // as the room reaches, and below only what does not fit there.
+    const QRectF area = room.united(box);
+    const double block = Block(caption.lines.size(), metrics);
+    top =
+        std::max(area.top(), std::min(box.top() + design.height() - block, area.bottom() - block));
+  } else if (!caption.as_designed) {
     // A smaller caption stands in the middle of where the label's own lines would.
     const double block = (n - 1) * metrics.lineSpacing() + metrics.height();
-    const double room = (n - 1) * design.lineSpacing() + design.height();
-    top += std::max(0.0, (std::min(room, box.height()) - block) / 2);
+    const double own = (n - 1) * design.lineSpacing() + design.height();
+    top += std::max(0.0, (std::min(own, box.height()) - block) / 2);
   }
   for (std::size_t i = 0; i < caption.lines.size(); ++i) {
     CaptionLine& line = caption.lines[i];

@@ -4,18 +4,29 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QtMath>
+#include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "ui/qt/captions.h"
+#include "ui/qt/look.h"
 #include "ui/qt/page.h"
 #include "ui/qt/pictures.h"
 
 namespace tovimel {
+namespace {
+
+// The gap each side of a frame's caption over its edge.
+constexpr int kCaptionPad = 2;
+
+}  // namespace
 
 WindowWidget::WindowWidget(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
 
@@ -84,6 +95,84 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+void LabelWidget::setRoom(int above, int below) {
+  room_above_ = above;
+  room_below_ = below;
+  keepBox();
+  setBackground(own_background_);
+}
+
+void LabelWidget::keepBox() {
+  // The frame and contents keep to the box. Qt recomputes the margins when the style or frame
+  // changes, taking a frame too small for its contents for none: set them again after it.
+  if (room().isNull()) return;
+  const int edge = frameWidth();
+  setContentsMargins(room() + QMargins(edge, edge, edge, edge));
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  keepBox();
+}
+
+void LabelWidget::setBackground(bool own) {
+  own_background_ = own;
+  // With room around it, the label fills only what it uses.
+  setAutoFillBackground(own && room().isNull());
+  update();
+}
+
+std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
+  const Props& p = label.props;
+  const Control& holder =
+      label.container.empty() ? form.controls().front() : form.control({label.container});
+  // Letters of any script (UTF-8's lead and trail bytes are all above 127).
+  const bool words = std::any_of(p.text.begin(), p.text.end(), [](char ch) {
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte >= 0x80 || std::isalpha(byte);
+  });
+  if (label.kind != Kind::Label || label.look.auto_size || !words) return {0, 0};
+  // A framed container's caption and edge are not room.
+  const bool framed = holder.kind == Kind::Frame && holder.look.border;
+  int over = framed ? QFontMetrics(DefaultFont()).height() : 0;
+  int under = Px(holder.props.height) - (framed ? 2 : 0);
+  const int top = Px(p.top), bottom = Px(p.top) + Px(p.height);
+  const int left = Px(p.left), right = Px(p.left) + Px(p.width);
+  for (const Control& c : form.controls()) {
+    if (&c == &label || c.container != label.container || c.kind == Kind::Window ||
+        c.kind == Kind::Timer || c.kind == Kind::Shape) {
+      continue;
+    }
+    const Props& q = c.props;
+    QRect r = PxRect(q);
+    if (c.kind == Kind::Line) {
+      r = QRectF(QPointF(q.x1, q.y1) / kTwipsPerPixel, QPointF(q.x2, q.y2) / kTwipsPerPixel)
+              .normalized()
+              .toAlignedRect();
+    }
+    if (r.x() >= right || r.x() + r.width() <= left) continue;
+    // One that overlaps the label's own box ends the room on the side it reaches out of; one
+    // that spans it from above to below (the key beside the level caption) leaves it.
+    const int r_top = r.y(), r_bottom = r.y() + r.height();
+    if (r_bottom <= top) {
+      over = std::max(over, r_bottom);
+    } else if (r_top >= bottom) {
+      under = std::min(under, r_top);
+    } else if (r_top > top) {
+      under = std::min(under, bottom);
+    } else if (r_bottom < bottom) {
+      over = std::max(over, top);
+    }
+  }
+  constexpr int kGap = 2;
+  return {std::max(0, top - over - kGap), std::max(0, under - bottom - kGap)};
+}
+
+Caption LabelWidget::laidOut(const QPaintDevice* device) const {
+  return FitCaption(text(), font(), contentsRect(), alignment(), true, device,
+                    QRectF(rect()).adjusted(0, frameWidth(), 0, -frameWidth()));
+}
+
 void LabelWidget::paintEvent(QPaintEvent* event) {
   // An auto-size label is as wide as its text.
   if (!wordWrap()) {
@@ -92,8 +181,21 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   const bool page = OnPage(painter);
-  const Caption caption =
-      FitCaption(text(), font(), contentsRect(), alignment(), true, painter.device());
+  const Caption caption = laidOut(painter.device());
+  // The box, or as far as the caption spreads into the room around it.
+  QRect used = frameRect();
+  if (caption.spread && !caption.lines.empty()) {
+    const QFontMetricsF metrics(caption.font, painter.device());
+    const double top = caption.lines.front().origin.y() - metrics.ascent();
+    const double bottom = caption.lines.back().origin.y() + metrics.descent();
+    used |= QRectF(0, top, width(), bottom - top)
+                .toAlignedRect()
+                .adjusted(0, -frameWidth(), 0, frameWidth());
+    used &= rect();
+  }
+  if (own_background_ && !room().isNull()) {
+    painter.fillRect(used, palette().color(backgroundRole()));
+  }
   if (caption.as_designed && !page) {
     painter.end();
     QLabel::paintEvent(event);
@@ -102,14 +204,42 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   QStyleOption option;
   option.initFrom(this);
   if (frameShape() != QFrame::NoFrame) {
-    if (page) {
-      PaintSunkenPanel(painter, rect(), option.palette);
+    if (page || used != frameRect()) {
+      PaintSunkenPanel(painter, used, option.palette);
     } else {
       drawFrame(&painter);
     }
   }
   painter.setPen(option.palette.color(foregroundRole()));
   PaintCaption(painter, caption);
+}
+
+Caption ButtonWidget::laidOut(const QPaintDevice* device, qsizetype* key) const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  // Without its access-key marks ("&&" is a plain "&").
+  const QString& caption = option.text;
+  QString plain;
+  qsizetype marked = -1;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size()) {
+      ++i;
+      if (caption[i] != u'&' && marked < 0) marked = plain.size();
+    }
+    plain += caption[i];
+  }
+  if (key) *key = marked;
+  Caption fitted = FitCaption(plain, font(), box, Qt::AlignHCenter, true, device);
+  if (fitted.as_designed || fitted.lines.empty()) return fitted;
+  // Smaller or on more lines: in the middle of the button.
+  const QFontMetricsF metrics(fitted.font, device);
+  const double block =
+      static_cast<double>(fitted.lines.size() - 1) * metrics.lineSpacing() + metrics.height();
+  const double shift =
+      box.top() + (box.height() - block) / 2 - (fitted.lines.front().origin.y() - metrics.ascent());
+  for (CaptionLine& line : fitted.lines) line.origin.ry() += shift;
+  return fitted;
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {
@@ -123,10 +253,28 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
   } else {
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
   }
-  const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  // Access keys stay underlined, as the captions promise Alt+letter.
-  style()->drawItemText(&painter, box, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
-                        palette(), isEnabled(), caption, QPalette::ButtonText);
+  qsizetype key = -1;
+  const Caption shown = laidOut(painter.device(), &key);
+  if (shown.as_designed) {
+    // Access keys stay underlined, as the captions promise Alt+letter.
+    const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    style()->drawItemText(&painter, box, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
+                          palette(), isEnabled(), caption, QPalette::ButtonText);
+    return;
+  }
+  // Smaller or on more lines, the key still underlined.
+  const QFontMetricsF metrics(shown.font, painter.device());
+  painter.setPen(option.palette.color(QPalette::ButtonText));
+  PaintCaption(painter, shown);
+  for (const CaptionLine& line : shown.lines) {
+    const qsizetype at = key - line.start;
+    if (key < 0 || at < 0 || at >= line.text.size() || shown.elided) continue;
+    const double x = line.origin.x() + metrics.horizontalAdvance(line.text.left(at));
+    const double w = metrics.horizontalAdvance(line.text.mid(at, 1));
+    painter.fillRect(
+        QRectF(x, line.origin.y() + metrics.underlinePos(), w, std::max(1.0, metrics.lineWidth())),
+        option.palette.color(QPalette::ButtonText));
+  }
 }
 
 FrameWidget::FrameWidget(bool border, QWidget* parent) : QWidget(parent), border_(border) {}
@@ -135,6 +283,13 @@ void FrameWidget::setCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   update();
+}
+
+Caption FrameWidget::laidOut(const QPaintDevice* device) const {
+  // From 8 pixels in, with a gap either side, short of the frame's right edge.
+  const QFontMetricsF metrics(font(), device);
+  const QRectF box(8 + kCaptionPad, 0, width() - 8 - 2 * kCaptionPad - 2, metrics.height());
+  return FitCaption(caption_, font(), box, Qt::AlignLeft, true, device);
 }
 
 void FrameWidget::paintEvent(QPaintEvent*) {
@@ -149,15 +304,24 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Light));
   painter.drawRect(outer.translated(1, 1));
   if (caption_.isEmpty()) return;
-  const int pad = 2;
-  QRect text(8, 0, metrics.horizontalAdvance(caption_) + 2 * pad, metrics.height());
+  const Caption fitted = laidOut(painter.device());
+  if (fitted.lines.empty()) return;
+  const int wide =
+      fitted.as_designed ? metrics.horizontalAdvance(caption_) : qCeil(fitted.lines.front().width);
+  QRect text(8, 0, wide + 2 * kCaptionPad, metrics.height());
   // The caption belongs to the window around the frame: a frame whose mathematics reads left to
   // right still has it at the right in a right-to-left window.
   const QWidget* around = parentWidget() ? parentWidget() : this;
   if (around->isRightToLeft()) text.moveRight(width() - 1 - 8);
   painter.fillRect(text, palette().color(QPalette::Window));
-  style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                        isEnabled(), caption_, QPalette::WindowText);
+  if (fitted.as_designed) {
+    style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), caption_, QPalette::WindowText);
+    return;
+  }
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.translate(text.left() - 8, 0);  // laid out from the left edge
+  PaintCaption(painter, fitted);
 }
 
 PictureWidget::PictureWidget(const Control& image, QWidget* parent)

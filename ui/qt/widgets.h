@@ -10,8 +10,10 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <utility>
 
 #include "ui/form.h"
+#include "ui/qt/captions.h"
 
 namespace tovimel {
 
@@ -30,14 +32,24 @@ class WindowWidget final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A caption too long for a fixed label is drawn whole in a smaller size (see captions.h). A
-// label that takes the focus is clicked by Enter and Space, as a button is.
+// A caption too long for a fixed label is drawn whole in a smaller size, or on more lines in
+// the room the design leaves around it (see captions.h). A label that takes the focus is clicked
+// by Enter and Space, as a button is.
 class LabelWidget final : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
   // As a click of the mouse: for assistive technology's Press action.
   void click() { emit clicked(); }
+  // Pixels above and below the label's box that its caption may take; the widget covers them,
+  // its frame and contents stay the box.
+  void setRoom(int above, int below);
+  // Whether the label fills its background (its box, or as far as its caption spreads).
+  void setBackground(bool own);
+  bool ownBackground() const { return own_background_; }
+  QMargins room() const { return {0, room_above_, 0, room_below_}; }
+  // The caption as this label draws it on `device` (nullptr: the screen).
+  Caption laidOut(const QPaintDevice* device = nullptr) const;
 
  signals:
   void clicked();
@@ -46,7 +58,18 @@ class LabelWidget final : public QLabel {
   void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void keepBox();
+  int room_above_ = 0, room_below_ = 0;
+  bool own_background_ = false;
 };
+
+// The room above and below a caption label in pixels: the free height between it and the
+// nearest controls over and under it in its container, less a 2-pixel gap. Captions are the
+// labels designed with words; those with numbers or the student's data keep to their boxes.
+std::pair<int, int> CaptionRoom(const Form& form, const Control& label);
 
 // A text box that a click focuses keeps its whole text selected, as Tab leaves it: typing then
 // replaces it, where the click would have put the caret where it landed.
@@ -65,11 +88,15 @@ class BoxWidget final : public QLineEdit {
   bool clicked_in_ = false;  // from the focusing press to its release
 };
 
-// Long captions wrap onto further lines, as "Print Results" needs in its narrow button.
+// Long captions wrap onto further lines, as "Print Results" needs in its narrow button, and fit
+// the button as a label's do (see captions.h).
 class ButtonWidget final : public QPushButton {
   Q_OBJECT
  public:
   using QPushButton::QPushButton;
+  // The caption as this button draws it, without its access-key mark; `key` (if given) is where
+  // the marked letter stands in it, -1 for none.
+  Caption laidOut(const QPaintDevice* device = nullptr, qsizetype* key = nullptr) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -81,6 +108,8 @@ class FrameWidget final : public QWidget {
   FrameWidget(bool border, QWidget* parent);
   void setCaption(const QString& caption);
   const QString& caption() const { return caption_; }
+  // The caption as the frame draws it over its top edge, fitted as a label's is.
+  Caption laidOut(const QPaintDevice* device = nullptr) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
