@@ -5,388 +5,388 @@
     <name>Caption</name>
     <message>
         <source>Level 1</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى 1</translation>
     </message>
     <message>
         <source>Level 2</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى 2</translation>
     </message>
     <message>
         <source>Level 3</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى 3</translation>
     </message>
     <message>
         <source>Level 4</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى 4</translation>
     </message>
     <message>
         <source>Level 5</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى 5</translation>
     </message>
     <message>
         <source>Tovimel (Version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel (الإصدار %1)</translation>
     </message>
     <message>
         <source>Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>بسّط</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة</translation>
     </message>
     <message>
         <source>Student Data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات الطالب</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>الحل</translation>
     </message>
     <message>
         <source>Current Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>التمرين</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيحة</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحقق</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموع</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;التالي</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة</translation>
     </message>
     <message>
         <source>Print Results</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة النتائج</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Tovimel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Please Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>سجّل الدخول</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف</translation>
     </message>
     <message>
         <source>#ID or Student ID</source>
-        <translation type="unfinished"></translation>
+        <translation>#ID أو رقم الطالب</translation>
     </message>
     <message>
         <source>Name (Last, First)</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم (العائلة، الأول)</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلم</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف: %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم: %1</translation>
     </message>
     <message>
         <source>Teacher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلم: %1</translation>
     </message>
     <message>
         <source>Signed in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الدخول: %1</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>زائد</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>ناقص</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 زائد %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ناقص %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>سالب %1</translation>
     </message>
     <message>
         <source>root %1</source>
-        <translation type="unfinished"></translation>
+        <translation>جذر %1</translation>
     </message>
     <message>
         <source>%1 root %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 جذر %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 على %2</translation>
     </message>
     <message>
         <source>the quantity %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>المقدار %1،</translation>
     </message>
     <message>
         <source>the quantity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المقدار %1</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
     <message>
         <source>No problem yet. Start is Shift+Tab away: press Enter on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد تمرين بعد. Shift+Tab ينقل إلى زر ابدأ: اضغط Enter عليه.</translation>
     </message>
     <message>
         <source>Problem %1 of %2: %3. Answer form %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>التمرين %1 من %2: %3. شكل الإجابة %4.</translation>
     </message>
     <message>
         <source>Simplify %1. Answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>بسّط %1. شكل الإجابة %2.</translation>
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح. %1 صحيحة من %2، الدرجة %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح. انتهت الجولة: %1 صحيحة من %2، الدرجة %3، الوقت %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ: %1.</translation>
     </message>
     <message>
         <source>Wrong: %1. Now the answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ: %1. الآن شكل الإجابة %2.</translation>
     </message>
     <message>
         <source>Answer form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>شكل الإجابة %1.</translation>
     </message>
     <message>
         <source>Level %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى %1.</translation>
     </message>
     <message>
         <source>Answer key: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>الحل: %1.</translation>
     </message>
     <message>
         <source>Enter shows the answer key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter يعرض الحل.</translation>
     </message>
     <message>
         <source>Simplify %1</source>
-        <translation type="unfinished"></translation>
+        <translation>بسّط %1</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الحل %1</translation>
     </message>
     <message>
         <source>Problem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>التمرين %1</translation>
     </message>
     <message>
         <source>Right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيحة %1</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموع %1</translation>
     </message>
     <message>
         <source>Grade %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة %1</translation>
     </message>
     <message>
         <source>Time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى %1</translation>
     </message>
     <message>
         <source>Answer forms</source>
-        <translation type="unfinished"></translation>
+        <translation>أشكال الإجابة</translation>
     </message>
     <message>
         <source>Answer boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>خانات الإجابة</translation>
     </message>
     <message>
         <source>whole part</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد الصحيح</translation>
     </message>
     <message>
         <source>coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>المعامل</translation>
     </message>
     <message>
         <source>radicand</source>
-        <translation type="unfinished"></translation>
+        <translation>ما تحت الجذر</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>المقام</translation>
     </message>
     <message>
         <source>sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإشارة %1</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1</translation>
     </message>
     <message>
         <source>Student ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب %1</translation>
     </message>
     <message>
         <source>Date %1</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ %1</translation>
     </message>
     <message>
         <source>Name %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم %1</translation>
     </message>
     <message>
         <source>Teacher %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلم %1</translation>
     </message>
     <message>
         <source>a root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a جذر b على c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>جذر b على c</translation>
     </message>
     <message>
         <source>a over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a على c</translation>
     </message>
     <message>
         <source>a root b</source>
-        <translation type="unfinished"></translation>
+        <translation>a جذر b</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>root b</source>
-        <translation type="unfinished"></translation>
+        <translation>جذر b</translation>
     </message>
     <message>
         <source>1 over c</source>
-        <translation type="unfinished"></translation>
+        <translation>1 على c</translation>
     </message>
     <message>
         <source>the quantity a plus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>المقدار a زائد b جذر c، على d</translation>
     </message>
     <message>
         <source>the quantity a minus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>المقدار a ناقص b جذر c، على d</translation>
     </message>
     <message>
         <source>the quantity a plus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>المقدار a زائد جذر b، على c</translation>
     </message>
     <message>
         <source>the quantity a minus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>المقدار a ناقص جذر b، على c</translation>
     </message>
     <message>
         <source>a plus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a زائد b جذر c</translation>
     </message>
     <message>
         <source>a minus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a ناقص b جذر c</translation>
     </message>
     <message>
         <source>a plus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a زائد جذر c</translation>
     </message>
     <message>
         <source>a minus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a ناقص جذر c</translation>
     </message>
 </context>
 </TS>

@@ -5,388 +5,388 @@
     <name>Caption</name>
     <message>
         <source>Level 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 1</translation>
     </message>
     <message>
         <source>Level 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 2</translation>
     </message>
     <message>
         <source>Level 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 3</translation>
     </message>
     <message>
         <source>Level 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 4</translation>
     </message>
     <message>
         <source>Level 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 5</translation>
     </message>
     <message>
         <source>Tovimel (Version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel (Version %1)</translation>
     </message>
     <message>
         <source>Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinfache</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Student Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülerdaten</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Current Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Quote</translation>
     </message>
     <message>
         <source>Print Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Tovimel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Please Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte anmelden</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>#ID or Student ID</source>
-        <translation type="unfinished"></translation>
+        <translation>#ID oder Schülernummer</translation>
     </message>
     <message>
         <source>Name (Last, First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Vorname</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrkraft</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse: %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>Teacher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrkraft: %1</translation>
     </message>
     <message>
         <source>Signed in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet: %1</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>root %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wurzel %1</translation>
     </message>
     <message>
         <source>%1 root %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wurzel %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 durch %2</translation>
     </message>
     <message>
         <source>the quantity %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, alles</translation>
     </message>
     <message>
         <source>the quantity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer auf %1 Klammer zu</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No problem yet. Start is Shift+Tab away: press Enter on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Aufgabe. Umschalt+Tab führt zu Start: dort Enter drücken.</translation>
     </message>
     <message>
         <source>Problem %1 of %2: %3. Answer form %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1 von %2: %3. Antwortform %4.</translation>
     </message>
     <message>
         <source>Simplify %1. Answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinfache %1. Antwortform %2.</translation>
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig. %1 richtig von %2, Quote %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig. Durchgang beendet: %1 richtig von %2, Quote %3, Zeit %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch: %1.</translation>
     </message>
     <message>
         <source>Wrong: %1. Now the answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch: %1. Jetzt die Antwortform %2.</translation>
     </message>
     <message>
         <source>Answer form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortform %1.</translation>
     </message>
     <message>
         <source>Level %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1.</translation>
     </message>
     <message>
         <source>Answer key: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung: %1.</translation>
     </message>
     <message>
         <source>Enter shows the answer key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter zeigt die Lösung.</translation>
     </message>
     <message>
         <source>Simplify %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinfache %1</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung %1</translation>
     </message>
     <message>
         <source>Problem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1</translation>
     </message>
     <message>
         <source>Right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig %1</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt %1</translation>
     </message>
     <message>
         <source>Grade %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quote %1</translation>
     </message>
     <message>
         <source>Time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1</translation>
     </message>
     <message>
         <source>Answer forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortformen</translation>
     </message>
     <message>
         <source>Answer boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortfelder</translation>
     </message>
     <message>
         <source>whole part</source>
-        <translation type="unfinished"></translation>
+        <translation>ganze Zahl</translation>
     </message>
     <message>
         <source>coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor vor der Wurzel</translation>
     </message>
     <message>
         <source>radicand</source>
-        <translation type="unfinished"></translation>
+        <translation>Radikand</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenner</translation>
     </message>
     <message>
         <source>sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenzeichen %1</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse %1</translation>
     </message>
     <message>
         <source>Student ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer %1</translation>
     </message>
     <message>
         <source>Date %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum %1</translation>
     </message>
     <message>
         <source>Name %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name %1</translation>
     </message>
     <message>
         <source>Teacher %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrkraft %1</translation>
     </message>
     <message>
         <source>a root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a Wurzel b durch c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>Wurzel b durch c</translation>
     </message>
     <message>
         <source>a over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a durch c</translation>
     </message>
     <message>
         <source>a root b</source>
-        <translation type="unfinished"></translation>
+        <translation>a Wurzel b</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>root b</source>
-        <translation type="unfinished"></translation>
+        <translation>Wurzel b</translation>
     </message>
     <message>
         <source>1 over c</source>
-        <translation type="unfinished"></translation>
+        <translation>1 durch c</translation>
     </message>
     <message>
         <source>the quantity a plus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus b Wurzel c, alles durch d</translation>
     </message>
     <message>
         <source>the quantity a minus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a minus b Wurzel c, alles durch d</translation>
     </message>
     <message>
         <source>the quantity a plus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus Wurzel b, alles durch c</translation>
     </message>
     <message>
         <source>the quantity a minus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a minus Wurzel b, alles durch c</translation>
     </message>
     <message>
         <source>a plus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus b Wurzel c</translation>
     </message>
     <message>
         <source>a minus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a minus b Wurzel c</translation>
     </message>
     <message>
         <source>a plus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus Wurzel c</translation>
     </message>
     <message>
         <source>a minus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a minus Wurzel c</translation>
     </message>
 </context>
 </TS>

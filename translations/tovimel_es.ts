@@ -5,388 +5,388 @@
     <name>Caption</name>
     <message>
         <source>Level 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 1</translation>
     </message>
     <message>
         <source>Level 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 2</translation>
     </message>
     <message>
         <source>Level 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 3</translation>
     </message>
     <message>
         <source>Level 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 4</translation>
     </message>
     <message>
         <source>Level 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 5</translation>
     </message>
     <message>
         <source>Tovimel (Version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel (versión %1)</translation>
     </message>
     <message>
         <source>Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifica</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Student Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del alumno</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución</translation>
     </message>
     <message>
         <source>Current Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Print Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>Tovimel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Please Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia sesión</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>#ID or Student ID</source>
-        <translation type="unfinished"></translation>
+        <translation>#ID o número de alumno</translation>
     </message>
     <message>
         <source>Name (Last, First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos, nombre</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>Profesor</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo: %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <source>Teacher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profesor: %1</translation>
     </message>
     <message>
         <source>Signed in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de sesión: %1</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>menos %1</translation>
     </message>
     <message>
         <source>root %1</source>
-        <translation type="unfinished"></translation>
+        <translation>raíz de %1</translation>
     </message>
     <message>
         <source>%1 root %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 raíz de %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sobre %2</translation>
     </message>
     <message>
         <source>the quantity %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, todo</translation>
     </message>
     <message>
         <source>the quantity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la expresión %1</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>correcto</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecto</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No problem yet. Start is Shift+Tab away: press Enter on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ejercicio. Mayús+Tab lleva a Empezar: pulsa Intro allí.</translation>
     </message>
     <message>
         <source>Problem %1 of %2: %3. Answer form %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio %1 de %2: %3. Forma de respuesta %4.</translation>
     </message>
     <message>
         <source>Simplify %1. Answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifica %1. Forma de respuesta %2.</translation>
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto. %1 correctas de %2, nota %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto. Fin de la serie: %1 correctas de %2, nota %3, tiempo %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto: %1.</translation>
     </message>
     <message>
         <source>Wrong: %1. Now the answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto: %1. Ahora la forma de respuesta %2.</translation>
     </message>
     <message>
         <source>Answer form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de respuesta %1.</translation>
     </message>
     <message>
         <source>Level %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1.</translation>
     </message>
     <message>
         <source>Answer key: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución: %1.</translation>
     </message>
     <message>
         <source>Enter shows the answer key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro muestra la solución.</translation>
     </message>
     <message>
         <source>Simplify %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifica %1</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución %1</translation>
     </message>
     <message>
         <source>Problem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio %1</translation>
     </message>
     <message>
         <source>Right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas %1</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
     <message>
         <source>Grade %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota %1</translation>
     </message>
     <message>
         <source>Time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1</translation>
     </message>
     <message>
         <source>Answer forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas de respuesta</translation>
     </message>
     <message>
         <source>Answer boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas de respuesta</translation>
     </message>
     <message>
         <source>whole part</source>
-        <translation type="unfinished"></translation>
+        <translation>número entero</translation>
     </message>
     <message>
         <source>coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>coeficiente</translation>
     </message>
     <message>
         <source>radicand</source>
-        <translation type="unfinished"></translation>
+        <translation>radicando</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>denominador</translation>
     </message>
     <message>
         <source>sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>signo %1</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1</translation>
     </message>
     <message>
         <source>Student ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de alumno %1</translation>
     </message>
     <message>
         <source>Date %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha %1</translation>
     </message>
     <message>
         <source>Name %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre %1</translation>
     </message>
     <message>
         <source>Teacher %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profesor %1</translation>
     </message>
     <message>
         <source>a root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a raíz de b sobre c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>raíz de b sobre c</translation>
     </message>
     <message>
         <source>a over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a sobre c</translation>
     </message>
     <message>
         <source>a root b</source>
-        <translation type="unfinished"></translation>
+        <translation>a raíz de b</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>root b</source>
-        <translation type="unfinished"></translation>
+        <translation>raíz de b</translation>
     </message>
     <message>
         <source>1 over c</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sobre c</translation>
     </message>
     <message>
         <source>the quantity a plus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a más b raíz de c, todo sobre d</translation>
     </message>
     <message>
         <source>the quantity a minus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a menos b raíz de c, todo sobre d</translation>
     </message>
     <message>
         <source>the quantity a plus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a más raíz de b, todo sobre c</translation>
     </message>
     <message>
         <source>the quantity a minus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a menos raíz de b, todo sobre c</translation>
     </message>
     <message>
         <source>a plus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a más b raíz de c</translation>
     </message>
     <message>
         <source>a minus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a menos b raíz de c</translation>
     </message>
     <message>
         <source>a plus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a más raíz de c</translation>
     </message>
     <message>
         <source>a minus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a menos raíz de c</translation>
     </message>
 </context>
 </TS>

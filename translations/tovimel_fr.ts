@@ -5,388 +5,388 @@
     <name>Caption</name>
     <message>
         <source>Level 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 1</translation>
     </message>
     <message>
         <source>Level 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 2</translation>
     </message>
     <message>
         <source>Level 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 3</translation>
     </message>
     <message>
         <source>Level 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 4</translation>
     </message>
     <message>
         <source>Level 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 5</translation>
     </message>
     <message>
         <source>Tovimel (Version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel (version %1)</translation>
     </message>
     <message>
         <source>Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifier</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Student Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l&apos;élève</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé</translation>
     </message>
     <message>
         <source>Current Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Print Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Tovimel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Please Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifie-toi</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe</translation>
     </message>
     <message>
         <source>#ID or Student ID</source>
-        <translation type="unfinished"></translation>
+        <translation>#ID ou numéro d&apos;élève</translation>
     </message>
     <message>
         <source>Name (Last, First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, prénom</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>Professeur</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe : %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID : %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>Teacher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Professeur : %1</translation>
     </message>
     <message>
         <source>Signed in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifié le : %1</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>moins %1</translation>
     </message>
     <message>
         <source>root %1</source>
-        <translation type="unfinished"></translation>
+        <translation>racine de %1</translation>
     </message>
     <message>
         <source>%1 root %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 racine de %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>the quantity %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, le tout</translation>
     </message>
     <message>
         <source>the quantity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;expression %1</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>faux</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No problem yet. Start is Shift+Tab away: press Enter on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore d&apos;exercice. Maj+Tab mène à Démarrer : appuie alors sur Entrée.</translation>
     </message>
     <message>
         <source>Problem %1 of %2: %3. Answer form %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice %1 sur %2 : %3. Forme de réponse %4.</translation>
     </message>
     <message>
         <source>Simplify %1. Answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifier %1. Forme de réponse %2.</translation>
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste. %1 justes sur %2, note %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste. Série terminée : %1 justes sur %2, note %3, temps %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faux : %1.</translation>
     </message>
     <message>
         <source>Wrong: %1. Now the answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faux : %1. Maintenant la forme de réponse %2.</translation>
     </message>
     <message>
         <source>Answer form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme de réponse %1.</translation>
     </message>
     <message>
         <source>Level %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1.</translation>
     </message>
     <message>
         <source>Answer key: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé : %1.</translation>
     </message>
     <message>
         <source>Enter shows the answer key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée affiche le corrigé.</translation>
     </message>
     <message>
         <source>Simplify %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifier %1</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé %1</translation>
     </message>
     <message>
         <source>Problem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice %1</translation>
     </message>
     <message>
         <source>Right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes %1</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
     <message>
         <source>Grade %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Note %1</translation>
     </message>
     <message>
         <source>Time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1</translation>
     </message>
     <message>
         <source>Answer forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Formes de réponse</translation>
     </message>
     <message>
         <source>Answer boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases de réponse</translation>
     </message>
     <message>
         <source>whole part</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre entier</translation>
     </message>
     <message>
         <source>coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>coefficient</translation>
     </message>
     <message>
         <source>radicand</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre sous la racine</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>dénominateur</translation>
     </message>
     <message>
         <source>sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>signe %1</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe %1</translation>
     </message>
     <message>
         <source>Student ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d&apos;élève %1</translation>
     </message>
     <message>
         <source>Date %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date %1</translation>
     </message>
     <message>
         <source>Name %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom %1</translation>
     </message>
     <message>
         <source>Teacher %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Professeur %1</translation>
     </message>
     <message>
         <source>a root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a racine de b sur c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>racine de b sur c</translation>
     </message>
     <message>
         <source>a over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a sur c</translation>
     </message>
     <message>
         <source>a root b</source>
-        <translation type="unfinished"></translation>
+        <translation>a racine de b</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>root b</source>
-        <translation type="unfinished"></translation>
+        <translation>racine de b</translation>
     </message>
     <message>
         <source>1 over c</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sur c</translation>
     </message>
     <message>
         <source>the quantity a plus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus b racine de c, le tout sur d</translation>
     </message>
     <message>
         <source>the quantity a minus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a moins b racine de c, le tout sur d</translation>
     </message>
     <message>
         <source>the quantity a plus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus racine de b, le tout sur c</translation>
     </message>
     <message>
         <source>the quantity a minus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a moins racine de b, le tout sur c</translation>
     </message>
     <message>
         <source>a plus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus b racine de c</translation>
     </message>
     <message>
         <source>a minus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a moins b racine de c</translation>
     </message>
     <message>
         <source>a plus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a plus racine de c</translation>
     </message>
     <message>
         <source>a minus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a moins racine de c</translation>
     </message>
 </context>
 </TS>

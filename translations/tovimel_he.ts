@@ -5,388 +5,388 @@
     <name>Caption</name>
     <message>
         <source>Level 1</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה 1</translation>
     </message>
     <message>
         <source>Level 2</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה 2</translation>
     </message>
     <message>
         <source>Level 3</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה 3</translation>
     </message>
     <message>
         <source>Level 4</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה 4</translation>
     </message>
     <message>
         <source>Level 5</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה 5</translation>
     </message>
     <message>
         <source>Tovimel (Version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel (גרסה %1)</translation>
     </message>
     <message>
         <source>Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>פשטו</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>תשובה</translation>
     </message>
     <message>
         <source>Student Data</source>
-        <translation type="unfinished"></translation>
+        <translation>פרטי התלמיד</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>פתרון</translation>
     </message>
     <message>
         <source>Current Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>תרגיל</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>נכונות</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;בדיקה</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>סך הכול</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;הבא</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>ציון</translation>
     </message>
     <message>
         <source>Print Results</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת תוצאות</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;יציאה</translation>
     </message>
     <message>
         <source>Tovimel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovimel</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <source>Please Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>נא להזדהות</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>כיתה</translation>
     </message>
     <message>
         <source>#ID or Student ID</source>
-        <translation type="unfinished"></translation>
+        <translation>#ID או מספר תלמיד</translation>
     </message>
     <message>
         <source>Name (Last, First)</source>
-        <translation type="unfinished"></translation>
+        <translation>שם משפחה ופרטי</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>מורה</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה</translation>
     </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>כיתה: %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר תלמיד: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שם: %1</translation>
     </message>
     <message>
         <source>Teacher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מורה: %1</translation>
     </message>
     <message>
         <source>Signed in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך התחברות: %1</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>פלוס</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>מינוס</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ועוד %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 פחות %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מינוס %1</translation>
     </message>
     <message>
         <source>root %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שורש %1</translation>
     </message>
     <message>
         <source>%1 root %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שורש %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 חלקי %2</translation>
     </message>
     <message>
         <source>the quantity %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, הכול</translation>
     </message>
     <message>
         <source>the quantity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הביטוי %1</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>נכון</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>שגוי</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No problem yet. Start is Shift+Tab away: press Enter on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>עדיין אין תרגיל. Shift+Tab מוביל לכפתור התחלה: הקישו עליו Enter.</translation>
     </message>
     <message>
         <source>Problem %1 of %2: %3. Answer form %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>תרגיל %1 מתוך %2: %3. צורת תשובה %4.</translation>
     </message>
     <message>
         <source>Simplify %1. Answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>פשטו %1. צורת תשובה %2.</translation>
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>נכון. %1 נכונות מתוך %2, ציון %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>נכון. הסבב הסתיים: %1 נכונות מתוך %2, ציון %3, זמן %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>שגוי: %1.</translation>
     </message>
     <message>
         <source>Wrong: %1. Now the answer form %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>שגוי: %1. עכשיו צורת התשובה %2.</translation>
     </message>
     <message>
         <source>Answer form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>צורת תשובה %1.</translation>
     </message>
     <message>
         <source>Level %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה %1.</translation>
     </message>
     <message>
         <source>Answer key: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>פתרון: %1.</translation>
     </message>
     <message>
         <source>Enter shows the answer key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter מציג את הפתרון.</translation>
     </message>
     <message>
         <source>Simplify %1</source>
-        <translation type="unfinished"></translation>
+        <translation>פשטו %1</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>פתרון %1</translation>
     </message>
     <message>
         <source>Problem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>תרגיל %1</translation>
     </message>
     <message>
         <source>Right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>נכונות %1</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>סך הכול %1</translation>
     </message>
     <message>
         <source>Grade %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ציון %1</translation>
     </message>
     <message>
         <source>Time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה %1</translation>
     </message>
     <message>
         <source>Answer forms</source>
-        <translation type="unfinished"></translation>
+        <translation>צורות תשובה</translation>
     </message>
     <message>
         <source>Answer boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>תיבות תשובה</translation>
     </message>
     <message>
         <source>whole part</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר שלם</translation>
     </message>
     <message>
         <source>coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>מקדם</translation>
     </message>
     <message>
         <source>radicand</source>
-        <translation type="unfinished"></translation>
+        <translation>המספר שמתחת לשורש</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>מכנה</translation>
     </message>
     <message>
         <source>sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>סימן %1</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>כיתה %1</translation>
     </message>
     <message>
         <source>Student ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר תלמיד %1</translation>
     </message>
     <message>
         <source>Date %1</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך %1</translation>
     </message>
     <message>
         <source>Name %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שם %1</translation>
     </message>
     <message>
         <source>Teacher %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מורה %1</translation>
     </message>
     <message>
         <source>a root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a שורש b חלקי c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation type="unfinished"></translation>
+        <translation>שורש b חלקי c</translation>
     </message>
     <message>
         <source>a over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a חלקי c</translation>
     </message>
     <message>
         <source>a root b</source>
-        <translation type="unfinished"></translation>
+        <translation>a שורש b</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>root b</source>
-        <translation type="unfinished"></translation>
+        <translation>שורש b</translation>
     </message>
     <message>
         <source>1 over c</source>
-        <translation type="unfinished"></translation>
+        <translation>1 חלקי c</translation>
     </message>
     <message>
         <source>the quantity a plus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a ועוד b שורש c, הכול חלקי d</translation>
     </message>
     <message>
         <source>the quantity a minus b root c, over d</source>
-        <translation type="unfinished"></translation>
+        <translation>a פחות b שורש c, הכול חלקי d</translation>
     </message>
     <message>
         <source>the quantity a plus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a ועוד שורש b, הכול חלקי c</translation>
     </message>
     <message>
         <source>the quantity a minus root b, over c</source>
-        <translation type="unfinished"></translation>
+        <translation>a פחות שורש b, הכול חלקי c</translation>
     </message>
     <message>
         <source>a plus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a ועוד b שורש c</translation>
     </message>
     <message>
         <source>a minus b root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a פחות b שורש c</translation>
     </message>
     <message>
         <source>a plus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a ועוד שורש c</translation>
     </message>
     <message>
         <source>a minus root c</source>
-        <translation type="unfinished"></translation>
+        <translation>a פחות שורש c</translation>
     </message>
 </context>
 </TS>
