@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -13,9 +14,8 @@
 namespace tovimel {
 namespace {
 
-// Qt takes the layout direction from this text's translation: "RTL" in Hebrew and Arabic.
-[[maybe_unused]] constexpr const char* kDirection =
-    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+// The layout direction, as Qt's own translations tell it: "RTL" in Hebrew and Arabic.
+constexpr const char* kDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
 std::string Translated(const char* context, const char* source) {
   return QCoreApplication::translate(context, source).toStdString();
@@ -81,6 +81,10 @@ QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
     }
     // Installed last, so it is asked first: its layout direction is the program's own.
     QCoreApplication::installTranslator(own.release());
+    // Qt reads it only while no direction was set, and "-reverse" may have set one.
+    if (QCoreApplication::translate("QGuiApplication", kDirection) == QLatin1String("RTL")) {
+      QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    }
     return language;
   }
   return {};
