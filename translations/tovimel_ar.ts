@@ -121,6 +121,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovimel [-h | --help | -v | --version] [Qt options]
+Square-root practice for school students: sign in, choose a level and simplify twenty
+problems, all in the program&apos;s windows. See tovimel(1).
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.
+</source>
+        <translation>الاستخدام: tovimel [-h | --help | -v | --version] [خيارات Qt]
+تدريب على الجذور التربيعية لطلاب المدارس: سجّل الدخول واختر مستوى وبسّط عشرين
+تمرينًا، كل ذلك في نوافذ البرنامج. انظر tovimel(1).
+
+  -h, --help     اعرض هذه المساعدة واخرج
+  -v, --version  اعرض الإصدار واخرج
+
+خيارات Qt الخاصة به تُمرَّر إلى Qt، مثل -platform NAME، -style NAME، -reverse،
+-session ID، -display DISPLAY، -geometry WxH+X+Y؛ انظر qt6options(7) إن كان مثبتًا.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>وسيط غير متوقع &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>الخيار &apos;%1&apos; يحتاج إلى قيمة</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>

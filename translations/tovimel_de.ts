@@ -121,6 +121,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovimel [-h | --help | -v | --version] [Qt options]
+Square-root practice for school students: sign in, choose a level and simplify twenty
+problems, all in the program&apos;s windows. See tovimel(1).
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.
+</source>
+        <translation>Aufruf: tovimel [-h | --help | -v | --version] [Qt-Optionen]
+Wurzeln vereinfachen üben, für Schülerinnen und Schüler: anmelden, eine Stufe wählen und
+zwanzig Aufgaben vereinfachen, alles in den Fenstern des Programms. Siehe tovimel(1).
+
+  -h, --help     diese Hilfe zeigen und beenden
+  -v, --version  die Version zeigen und beenden
+
+Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY und -geometry WxH+X+Y; siehe qt6options(7), falls installiert.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>

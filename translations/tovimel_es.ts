@@ -121,6 +121,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovimel [-h | --help | -v | --version] [Qt options]
+Square-root practice for school students: sign in, choose a level and simplify twenty
+problems, all in the program&apos;s windows. See tovimel(1).
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.
+</source>
+        <translation>Uso: tovimel [-h | --help | -v | --version] [opciones de Qt]
+Práctica de raíces cuadradas para estudiantes: inicia sesión, elige un nivel y simplifica
+veinte ejercicios, todo en las ventanas del programa. Véase tovimel(1).
+
+  -h, --help     muestra esta ayuda y sale
+  -v, --version  muestra la versión y sale
+
+Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reverse,
+-session ID, -display DISPLAY y -geometry AxA+X+Y; véase qt6options(7) si está instalado.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>la opción &apos;%1&apos; necesita un valor</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>

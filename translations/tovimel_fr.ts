@@ -121,6 +121,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovimel [-h | --help | -v | --version] [Qt options]
+Square-root practice for school students: sign in, choose a level and simplify twenty
+problems, all in the program&apos;s windows. See tovimel(1).
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.
+</source>
+        <translation>Utilisation : tovimel [-h | --help | -v | --version] [options de Qt]
+Entraînement aux racines carrées pour les élèves : s&apos;identifier, choisir un niveau et
+simplifier vingt exercices, le tout dans les fenêtres du programme. Voir tovimel(1).
+
+  -h, --help     afficher cette aide et quitter
+  -v, --version  afficher la version et quitter
+
+Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -reverse,
+-session ID, -display DISPLAY et -geometry LxH+X+Y ; voir qt6options(7) s&apos;il est installé.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>l&apos;option &apos;%1&apos; demande une valeur</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>

@@ -121,6 +121,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovimel [-h | --help | -v | --version] [Qt options]
+Square-root practice for school students: sign in, choose a level and simplify twenty
+problems, all in the program&apos;s windows. See tovimel(1).
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.
+</source>
+        <translation>שימוש: tovimel [-h | --help | -v | --version] [אפשרויות של Qt]
+תרגול שורשים ריבועיים לתלמידים: הזדהו, בחרו רמה ופשטו עשרים תרגילים,
+הכול בחלונות התוכנה. ראו tovimel(1).
+
+  -h, --help     הצגת עזרה זו ויציאה
+  -v, --version  הצגת הגרסה ויציאה
+
+האפשרויות של Qt עצמו מועברות ל־Qt, למשל -platform NAME, -style NAME, -reverse,
+-session ID, -display DISPLAY, -geometry WxH+X+Y; ראו qt6options(7) אם הוא מותקן.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>ארגומנט לא צפוי &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>האפשרות &apos;%1&apos; דורשת ערך</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>

@@ -121,6 +121,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovimel [-h | --help | -v | --version] [Qt options]
+Square-root practice for school students: sign in, choose a level and simplify twenty
+problems, all in the program&apos;s windows. See tovimel(1).
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,
+-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.
+</source>
+        <translation>Использование: tovimel [-h | --help | -v | --version] [параметры Qt]
+Тренажёр по квадратным корням для школьников: представьтесь, выберите уровень и
+упростите двадцать заданий, всё в окнах программы. См. tovimel(1).
+
+  -h, --help     показать эту справку и выйти
+  -v, --version  показать версию и выйти
+
+Собственные параметры Qt передаются Qt, например -platform ИМЯ, -style ИМЯ, -reverse,
+-session ID, -display DISPLAY и -geometry WxH+X+Y; см. qt6options(7), если установлено.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неожиданный аргумент &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>параметру &apos;%1&apos; нужно значение</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Period: %1</source>

@@ -47,6 +47,26 @@ QStringList DesktopLanguages(const std::function<QString(const char*)>& env) {
   return languages;
 }
 
+std::unique_ptr<QTranslator> FindTranslation(const QStringList& languages,
+                                             const QStringList& folders, QString* found) {
+  for (const QString& language : languages) {
+    // English is the design's own text; "C.UTF-8" is no language at all.
+    if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_")) ||
+        language == QLatin1String("C") || language == QLatin1String("POSIX")) {
+      break;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& dir : folders) {
+      // load() falls back from "tovimel_de_DE" to "tovimel_de".
+      if (translator->load(QStringLiteral("tovimel_") + language, dir)) {
+        if (found) *found = language;
+        return translator;
+      }
+    }
+  }
+  return nullptr;
+}
+
 QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
                          const QString& folder) {
   QStringList folders;
@@ -58,36 +78,22 @@ QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
     folders << bin.filePath(QStringLiteral("../share/tovimel/translations"))
             << bin.filePath(QStringLiteral("../translations"));
   }
-  for (const QString& language : languages) {
-    // English is the design's own text; "C.UTF-8" is no language at all.
-    if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_")) ||
-        language == QLatin1String("C") || language == QLatin1String("POSIX")) {
-      break;
-    }
-    auto own = std::make_unique<QTranslator>(&app);
-    bool found = false;
-    for (const QString& dir : folders) {
-      // load() falls back from "tovimel_de_DE" to "tovimel_de".
-      if (own->load(QStringLiteral("tovimel_") + language, dir)) {
-        found = true;
-        break;
-      }
-    }
-    if (!found) continue;
-    auto qt = std::make_unique<QTranslator>(&app);
-    if (qt->load(QStringLiteral("qtbase_") + language,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      QCoreApplication::installTranslator(qt.release());
-    }
-    // Installed last, so it is asked first: its layout direction is the program's own.
-    QCoreApplication::installTranslator(own.release());
-    // Qt reads it only while no direction was set, and "-reverse" may have set one.
-    if (QCoreApplication::translate("QGuiApplication", kDirection) == QLatin1String("RTL")) {
-      QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-    }
-    return language;
+  QString language;
+  std::unique_ptr<QTranslator> own = FindTranslation(languages, folders, &language);
+  if (!own) return {};
+  own->setParent(&app);
+  auto qt = std::make_unique<QTranslator>(&app);
+  if (qt->load(QStringLiteral("qtbase_") + language,
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt.release());
   }
-  return {};
+  // Installed last, so it is asked first: its layout direction is the program's own.
+  QCoreApplication::installTranslator(own.release());
+  // Qt reads it only while no direction was set, and "-reverse" may have set one.
+  if (QCoreApplication::translate("QGuiApplication", kDirection) == QLatin1String("RTL")) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  }
+  return language;
 }
 
 void InstallTranslationHook() {

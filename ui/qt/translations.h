@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace tovimel {
 
@@ -22,6 +24,11 @@ QStringList DesktopLanguages(const std::function<QString(const char*)>& env);
 // ever. Returns the language loaded, or an empty string.
 QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
                          const QString& folder = {});
+
+// The program's translation for the first of `languages` that has one in `folders`, or none;
+// English stops the search. Needs no QCoreApplication. `found` is set to the language.
+std::unique_ptr<QTranslator> FindTranslation(const QStringList& languages,
+                                             const QStringList& folders, QString* found = nullptr);
 
 // The model's texts through QCoreApplication::translate.
 void InstallTranslationHook();
