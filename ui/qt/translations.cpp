@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
 #include <memory>
 
@@ -23,8 +22,9 @@ std::string Translated(const char* context, const char* source) {
 
 // "de_DE.UTF-8@euro" is "de_DE".
 QString Bare(QString locale) {
-  const qsizetype cut = locale.indexOf(QRegularExpression(QStringLiteral("[.@]")));
-  if (cut >= 0) locale.truncate(cut);
+  for (const char16_t mark : {u'.', u'@'}) {
+    if (const qsizetype cut = locale.indexOf(QChar(mark)); cut >= 0) locale.truncate(cut);
+  }
   return locale;
 }
 
