@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-// lupdate finds texts by these names; Qt's own definitions, where included, are the same.
+// lupdate finds texts by this name. Spelt exactly as Qt's own, so that either may come first.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace tovimel {

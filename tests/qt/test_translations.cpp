@@ -101,6 +101,8 @@ TEST(Translations, GermanCaptionsOnTheWidgetsWhileTheModelKeepsTheEnglish) {
   }
   EXPECT_EQ(p.main.window()->windowTitle().toStdString(),
             std::string("Tovimel (Version ").append(kVersion).append(")"));
+  // Qt's own dialogs speak German too (qt6-translations-l10n).
+  EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Drucken");
   // A level chosen later is named in German too.
   p.signIn("3", "10234", "5", "9");
   p.pressEnterOnSignIn();
