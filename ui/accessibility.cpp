@@ -120,44 +120,23 @@ struct Row {
 
 std::vector<Row> MainRows() {
   using namespace frmTovimel3;
+  // clang-format off
   std::vector<Row> rows = {
       {.id = fraProb, .name = QT_TRANSLATE_NOOP("Speech", "Simplify %1"), .tells = Tells::Problem},
       {.id = fraKey, .name = QT_TRANSLATE_NOOP("Speech", "Key %1"), .tells = Tells::Key},
       {.id = fraTimer, .named_by = Label5},
-      {.id = lblProbCount,
-       .name = QT_TRANSLATE_NOOP("Speech", "Problem %1"),
-       .named_by = Label4,
-       .tells = Tells::Value},
-      {.id = lblRight,
-       .name = QT_TRANSLATE_NOOP("Speech", "Right %1"),
-       .named_by = Label1,
-       .tells = Tells::Value},
-      {.id = lblWrong,
-       .name = QT_TRANSLATE_NOOP("Speech", "Total %1"),
-       .named_by = Label2,
-       .tells = Tells::Value},
-      {.id = lblPercent,
-       .name = QT_TRANSLATE_NOOP("Speech", "Grade %1"),
-       .named_by = Label3,
-       .tells = Tells::Value},
-      {.id = clock,
-       .name = QT_TRANSLATE_NOOP("Speech", "Time %1"),
-       .named_by = Label5,
-       .tells = Tells::Value},
-      {.id = vsbLevel,
-       .name = QT_TRANSLATE_NOOP("Speech", "Level %1"),
-       .named_by = fraLevel,
-       .tells = Tells::Value},
+      {.id = lblProbCount, .name = QT_TRANSLATE_NOOP("Speech", "Problem %1"), .named_by = Label4, .tells = Tells::Value},
+      {.id = lblRight, .name = QT_TRANSLATE_NOOP("Speech", "Right %1"), .named_by = Label1, .tells = Tells::Value},
+      {.id = lblWrong, .name = QT_TRANSLATE_NOOP("Speech", "Total %1"), .named_by = Label2, .tells = Tells::Value},
+      {.id = lblPercent, .name = QT_TRANSLATE_NOOP("Speech", "Grade %1"), .named_by = Label3, .tells = Tells::Value},
+      {.id = clock, .name = QT_TRANSLATE_NOOP("Speech", "Time %1"), .named_by = Label5, .tells = Tells::Value},
+      {.id = vsbLevel, .name = QT_TRANSLATE_NOOP("Speech", "Level %1"), .named_by = fraLevel, .tells = Tells::Value},
       {.id = Frame1, .name = QT_TRANSLATE_NOOP("Speech", "Answer forms")},
       {.id = Frame2, .name = QT_TRANSLATE_NOOP("Speech", "Answer boxes")},
       {.id = txtAnswer[0], .name = QT_TRANSLATE_NOOP("Speech", "whole part"), .tells = Tells::Mark},
-      {.id = txtAnswer[1],
-       .name = QT_TRANSLATE_NOOP("Speech", "coefficient"),
-       .tells = Tells::Mark},
+      {.id = txtAnswer[1], .name = QT_TRANSLATE_NOOP("Speech", "coefficient"), .tells = Tells::Mark},
       {.id = txtAnswer[2], .name = QT_TRANSLATE_NOOP("Speech", "radicand"), .tells = Tells::Mark},
-      {.id = txtAnswer[3],
-       .name = QT_TRANSLATE_NOOP("Speech", "denominator"),
-       .tells = Tells::Mark},
+      {.id = txtAnswer[3], .name = QT_TRANSLATE_NOOP("Speech", "denominator"), .tells = Tells::Mark},
       {.id = lblAdd[4], .name = QT_TRANSLATE_NOOP("Speech", "sign %1"), .tells = Tells::Sign},
       {.id = lblPeriod, .name = QT_TRANSLATE_NOOP("Speech", "Period %1"), .tells = Tells::Guard},
       {.id = lblID, .name = QT_TRANSLATE_NOOP("Speech", "Student ID %1"), .tells = Tells::Value},
@@ -165,6 +144,7 @@ std::vector<Row> MainRows() {
       {.id = lblName, .name = QT_TRANSLATE_NOOP("Speech", "Name %1"), .tells = Tells::Value},
       {.id = lblTeacher, .name = QT_TRANSLATE_NOOP("Speech", "Teacher %1"), .tells = Tells::Value},
   };
+  // clang-format on
   // Each answer form by the shape it stands for; its picture says nothing more.
   for (int i = 0; i < optAnswerForm.count; ++i) {
     rows.push_back(
