@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "app/command_line.h"
 
+#include <QFileInfo>
+#include <QString>
+#include <QTranslator>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "tovimel/version.h"
+#include "ui/qt/translations.h"
 
 namespace tovimel {
 namespace {
 
-constexpr std::string_view kUsage =
+// Translated only when printed: --help and a refusal start no QCoreApplication, so the
+// translation is read without one.
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: tovimel [-h | --help | -v | --version] [Qt options]\n"
     "Square-root practice for school students: sign in, choose a level and simplify twenty\n"
     "problems, all in the program's windows. See tovimel(1).\n"
@@ -19,7 +27,10 @@ constexpr std::string_view kUsage =
     "  -v, --version  show the version and exit\n"
     "\n"
     "Qt's own options go to Qt, such as -platform NAME, -style NAME, -reverse, -session ID,\n"
-    "-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.\n";
+    "-display DISPLAY and -geometry WxH+X+Y; see qt6options(7) where installed.\n");
+
+constexpr const char* kUnexpected = QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
+constexpr const char* kNeedsValue = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value");
 
 // The options QApplication takes for every Qt program on Linux, each also with "--".
 struct QtOption {
@@ -36,13 +47,30 @@ constexpr QtOption kQtOptions[] = {
     {"reverse", QtOption::Flag},          {"widgetcount", QtOption::Flag},
 };
 
-void Write(std::string_view text, std::FILE* to) {
-  std::fwrite(text.data(), 1, text.size(), to);
+// The desktop's language's translation of a text, beside the installed or built binary.
+QString Tr(const char* source, const QString& place = {}) {
+  static const std::unique_ptr<QTranslator> translator = [] {
+    const QString bin = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    const QStringList folders = {bin + QStringLiteral("/../share/tovimel/translations"),
+                                 bin + QStringLiteral("/../translations")};
+    return FindTranslation(
+        DesktopLanguages([](const char* name) { return qEnvironmentVariable(name); }), folders);
+  }();
+  QString text = translator ? translator->translate("CommandLine", source) : QString();
+  if (text.isEmpty()) text = QString::fromUtf8(source);
+  return place.isNull() ? text : text.arg(place);
 }
 
-int Refuse(const std::string& what) {
-  std::fprintf(stderr, "tovimel: %s\n", what.c_str());
-  Write(kUsage, stderr);
+void Write(const QString& text, std::FILE* to) {
+  const QByteArray bytes = text.toLocal8Bit();
+  std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), to);
+}
+
+int Refuse(const char* what, std::string_view arg) {
+  Write(QStringLiteral("tovimel: ") + Tr(what, QString::fromLocal8Bit(arg.data(), arg.size())) +
+            QLatin1Char('\n'),
+        stderr);
+  Write(Tr(kUsage), stderr);
   return 2;
 }
 
@@ -56,7 +84,7 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv) {
                      : arg == "-v" || arg == "--version" ? Ask::Version
                                                          : Ask::Nothing;
     if (here != Ask::Nothing) {
-      if (ask != Ask::Nothing) return Refuse("unexpected argument '" + std::string(arg) + "'");
+      if (ask != Ask::Nothing) return Refuse(kUnexpected, arg);
       ask = here;
       continue;
     }
@@ -78,16 +106,16 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv) {
       }
       if (known) break;
     }
-    if (!known) return Refuse("unexpected argument '" + std::string(arg) + "'");
+    if (!known) return Refuse(kUnexpected, arg);
     if (known->takes != QtOption::Flag && !attached) {
       // The next argument is the value, whatever it looks like, as Qt takes it.
-      if (i + 1 >= argc) return Refuse("option '" + std::string(arg) + "' needs a value");
+      if (i + 1 >= argc) return Refuse(kNeedsValue, arg);
       ++i;
     }
   }
   switch (ask) {
     case Ask::Help:
-      Write(kUsage, stdout);
+      Write(Tr(kUsage), stdout);
       return 0;
     case Ask::Version:
       std::printf("tovimel %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());

@@ -13,6 +13,7 @@
 #include "ui/qt/font_warmup.h"
 #include "ui/qt/look.h"
 #include "ui/qt/services.h"
+#include "ui/qt/translations.h"
 
 int main(int argc, char** argv) {
   using namespace tovimel;
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
   DisplayStartGuard display_guard;
   QApplication app(argc, argv);
   display_guard.release();
+  // Before any window exists, so each is built in the language and direction it shows.
+  LoadTranslations(app,
+                   DesktopLanguages([](const char* name) { return qEnvironmentVariable(name); }));
   QApplication::setApplicationName(QStringLiteral("Tovimel"));
   QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
   QApplication::setDesktopFileName(QString::fromUtf8(kAppId.data(), kAppId.size()));

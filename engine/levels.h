@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/answer_form_table.h"
+#include "ui/translate.h"
 
 namespace tovimel {
 
@@ -66,28 +67,28 @@ using enum AnswerForm;
 
 // clang-format off
 inline constexpr std::array kLevels{
-    Level{.name = "Level 1",
+    Level{.name = QT_TRANSLATE_NOOP("Caption", "Level 1"),
           .draws = {{{3, {k14, k13, k02}}}},
           .key = RationaliseAndCancel,
           .numbers = {false, false, true, false, false, false}, .plus0 = H, .plus1 = H,
           .bar = false, .upper_root = true, .lower_root = false, .lower_root_first = false,
           .answer_form = ARootB, .new_problem = Select, .retry_form = ARootBOverC,
           .whole_forms = false},
-    Level{.name = "Level 2",
+    Level{.name = QT_TRANSLATE_NOOP("Caption", "Level 2"),
           .draws = {{{2, {k12, k0, k0}}, {3, {k13, k13, k02}}}},
           .key = RationaliseAndCancel,
           .numbers = {false, true, true, false, false, false}, .plus0 = H, .plus1 = H,
           .bar = false, .upper_root = true, .lower_root = false, .lower_root_first = false,
           .answer_form = ARootB, .new_problem = Select, .retry_form = ARootBOverC,
           .whole_forms = false},
-    Level{.name = "Level 3",
+    Level{.name = QT_TRANSLATE_NOOP("Caption", "Level 3"),
           .draws = {{{2, {k12, k12, k12}}, {3, {k12, k12, k12}}, {5, {k13, k12, k12}}}},
           .key = RationaliseAndCancel,
           .numbers = {false, true, true, false, true, false}, .plus0 = H, .plus1 = H,
           .bar = true, .upper_root = true, .lower_root = false, .lower_root_first = false,
           .answer_form = ARootBOverC, .new_problem = Select, .retry_form = ARootBOverC,
           .whole_forms = false},
-    Level{.name = "Level 4",
+    Level{.name = QT_TRANSLATE_NOOP("Caption", "Level 4"),
           .draws = {{{2, {k13, k13, k13}}, {3, {k13, k13, k13}}, {5, {k12, k12, k12}},
                      {6, {k12, k12, k12}}}},
           .key = RationaliseAndCancel,
@@ -97,7 +98,7 @@ inline constexpr std::array kLevels{
           .bar = true, .upper_root = true, .lower_root = true, .lower_root_first = false,
           .answer_form = ARootBOverC, .new_problem = SelectIfKeyHasAOne, .retry_form = ARootBOverC,
           .whole_forms = false},
-    Level{.name = "Level 5",
+    Level{.name = QT_TRANSLATE_NOOP("Caption", "Level 5"),
           .draws = {{{4, {k01, k01, k01}}, {5, {k01, k01, k01}}, {6, {k01, k01, k01}}}},
           .key = Conjugate,
           .numbers = {false, true, false, true, true, true}, .plus0 = K, .plus1 = S,

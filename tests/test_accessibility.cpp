@@ -8,6 +8,7 @@
 #include "tests/program.h"
 #include "ui/accessibility.h"
 #include "ui/layouts.h"
+#include "ui/translate.h"
 
 namespace tovimel {
 
@@ -30,6 +31,42 @@ TEST(Spoken, TheProblemReadsAsOneTextAtEveryLevel) {
     EXPECT_EQ(ReadFraction(t.f, fraProb), heard[level - 1]);
     EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name, std::string("Simplify ") + heard[level - 1]);
   }
+}
+
+// Through a translator, each pattern is translated whole before its places are filled (the
+// numbers and the inner phrases are not translated again), and design captions are translated
+// while the student's data and numbers are not; without one, English.
+TEST(Spoken, PatternsAreTranslatedWholeBeforeTheirPlacesAreFilled) {
+  struct Hook {
+    explicit Hook(Translator t) { SetTranslator(t); }
+    ~Hook() { SetTranslator(nullptr); }
+    Hook(const Hook&) = delete;
+    Hook& operator=(const Hook&) = delete;
+  };
+  Window t(5);
+  t.session.start();
+  const char* const numbers[] = {"7", "1350", "450", "9", "150", "90"};
+  for (int i = 0; i < 6; ++i) t.f.setText(lblProb[i], numbers[i]);
+  t.f.setText(lblName, "Total, Ana");
+  {
+    const Hook upper([](const char* context, const char* source) {
+      return std::string(context) + "[" + source + "]";
+    });
+    EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name,
+              "Speech[Simplify Speech[1350 over Speech[the quantity Speech[9 plus Speech[150 root "
+              "90]]]]]");
+    EXPECT_EQ(Speak(t.f, t.f.control(Label2)).name, "");  // told within lblWrong's name
+    EXPECT_EQ(Speak(t.f, t.f.control(lblWrong)).name, "Speech[Total 0]");
+    EXPECT_EQ(Speak(t.f, t.f.control(cmdStart)).name, "Caption[Start]");
+    EXPECT_EQ(Speak(t.f, t.f.control(lblName)).name, "Speech[Name Total, Ana]");
+    EXPECT_EQ(ShownText(t.f.control(lblLevelShow)), "Caption[Level 5]");
+    EXPECT_EQ(ShownText(t.f.control(lblName)), "Total, Ana");
+    EXPECT_EQ(ShownText(t.f.control(lblRight)), "0");
+    EXPECT_EQ(t.f(lblLevelShow).text, "Level 5");
+  }
+  EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name,
+            "Simplify 1350 over the quantity 9 plus 150 root 90");
+  EXPECT_EQ(ShownText(t.f.window()), t.f.window().props.text);
 }
 
 // The key says nothing until a teacher reveals it, and then only as its frame's one text, read

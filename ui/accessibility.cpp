@@ -13,12 +13,14 @@
 #include "ui/layouts.h"
 #include "ui/rows.h"
 #include "ui/teacher_code.h"
+#include "ui/translate.h"
 
 namespace tovimel {
 namespace {
 
 // Every sentence and phrase the program speaks, whole, with numbered places (%1, %2, ...) for
-// what changes: another language replaces this table and nothing else.
+// what changes. Each is translated whole before its places are filled, so another language
+// orders the words its own way.
 enum class Say {
   Plus,
   Minus,
@@ -48,30 +50,30 @@ enum class Say {
 };
 
 constexpr std::string_view kSay[] = {
-    "plus",
-    "minus",
-    "%1 plus %2",
-    "%1 minus %2",
-    "minus %1",
-    "root %1",
-    "%1 root %2",
-    "%1 over %2",
-    "the quantity %1,",
-    "the quantity %1",
-    "right",
-    "wrong",
-    "%1, %2",
-    "No problem yet. Start is Shift+Tab away: press Enter on it.",
-    "Problem %1 of %2: %3. Answer form %4.",
-    "Simplify %1. Answer form %2.",
-    "Right. %1 right of %2, grade %3.",
-    "Right. Run over: %1 right of %2, grade %3, time %4.",
-    "Wrong: %1.",
-    "Wrong: %1. Now the answer form %2.",
-    "Answer form %1.",
-    "Level %1.",
-    "Answer key: %1.",
-    "Enter shows the answer key.",
+    QT_TRANSLATE_NOOP("Speech", "plus"),
+    QT_TRANSLATE_NOOP("Speech", "minus"),
+    QT_TRANSLATE_NOOP("Speech", "%1 plus %2"),
+    QT_TRANSLATE_NOOP("Speech", "%1 minus %2"),
+    QT_TRANSLATE_NOOP("Speech", "minus %1"),
+    QT_TRANSLATE_NOOP("Speech", "root %1"),
+    QT_TRANSLATE_NOOP("Speech", "%1 root %2"),
+    QT_TRANSLATE_NOOP("Speech", "%1 over %2"),
+    QT_TRANSLATE_NOOP("Speech", "the quantity %1,"),
+    QT_TRANSLATE_NOOP("Speech", "the quantity %1"),
+    QT_TRANSLATE_NOOP("Speech", "right"),
+    QT_TRANSLATE_NOOP("Speech", "wrong"),
+    QT_TRANSLATE_NOOP("Speech", "%1, %2"),
+    QT_TRANSLATE_NOOP("Speech", "No problem yet. Start is Shift+Tab away: press Enter on it."),
+    QT_TRANSLATE_NOOP("Speech", "Problem %1 of %2: %3. Answer form %4."),
+    QT_TRANSLATE_NOOP("Speech", "Simplify %1. Answer form %2."),
+    QT_TRANSLATE_NOOP("Speech", "Right. %1 right of %2, grade %3."),
+    QT_TRANSLATE_NOOP("Speech", "Right. Run over: %1 right of %2, grade %3, time %4."),
+    QT_TRANSLATE_NOOP("Speech", "Wrong: %1."),
+    QT_TRANSLATE_NOOP("Speech", "Wrong: %1. Now the answer form %2."),
+    QT_TRANSLATE_NOOP("Speech", "Answer form %1."),
+    QT_TRANSLATE_NOOP("Speech", "Level %1."),
+    QT_TRANSLATE_NOOP("Speech", "Answer key: %1."),
+    QT_TRANSLATE_NOOP("Speech", "Enter shows the answer key."),
 };
 static_assert(std::size(kSay) == static_cast<std::size_t>(Say::Count));
 
@@ -93,7 +95,7 @@ std::string FillPattern(std::string_view pattern, std::initializer_list<std::str
 }
 
 std::string Fill(Say what, std::initializer_list<std::string_view> args = {}) {
-  return FillPattern(kSay[static_cast<std::size_t>(what)], args);
+  return FillPattern(Translate(tr_context::kSpeech, kSay[static_cast<std::size_t>(what)]), args);
 }
 
 // What a control tells, beyond a fixed name.
@@ -118,29 +120,31 @@ struct Row {
 
 std::vector<Row> MainRows() {
   using namespace frmTovimel3;
+  // clang-format off
   std::vector<Row> rows = {
-      {.id = fraProb, .name = "Simplify %1", .tells = Tells::Problem},
-      {.id = fraKey, .name = "Key %1", .tells = Tells::Key},
+      {.id = fraProb, .name = QT_TRANSLATE_NOOP("Speech", "Simplify %1"), .tells = Tells::Problem},
+      {.id = fraKey, .name = QT_TRANSLATE_NOOP("Speech", "Key %1"), .tells = Tells::Key},
       {.id = fraTimer, .named_by = Label5},
-      {.id = lblProbCount, .name = "Problem %1", .named_by = Label4, .tells = Tells::Value},
-      {.id = lblRight, .name = "Right %1", .named_by = Label1, .tells = Tells::Value},
-      {.id = lblWrong, .name = "Total %1", .named_by = Label2, .tells = Tells::Value},
-      {.id = lblPercent, .name = "Grade %1", .named_by = Label3, .tells = Tells::Value},
-      {.id = clock, .name = "Time %1", .named_by = Label5, .tells = Tells::Value},
-      {.id = vsbLevel, .name = "Level %1", .named_by = fraLevel, .tells = Tells::Value},
-      {.id = Frame1, .name = "Answer forms"},
-      {.id = Frame2, .name = "Answer boxes"},
-      {.id = txtAnswer[0], .name = "whole part", .tells = Tells::Mark},
-      {.id = txtAnswer[1], .name = "coefficient", .tells = Tells::Mark},
-      {.id = txtAnswer[2], .name = "radicand", .tells = Tells::Mark},
-      {.id = txtAnswer[3], .name = "denominator", .tells = Tells::Mark},
-      {.id = lblAdd[4], .name = "sign %1", .tells = Tells::Sign},
-      {.id = lblPeriod, .name = "Period %1", .tells = Tells::Guard},
-      {.id = lblID, .name = "Student ID %1", .tells = Tells::Value},
-      {.id = lblDate, .name = "Date %1", .tells = Tells::Value},
-      {.id = lblName, .name = "Name %1", .tells = Tells::Value},
-      {.id = lblTeacher, .name = "Teacher %1", .tells = Tells::Value},
+      {.id = lblProbCount, .name = QT_TRANSLATE_NOOP("Speech", "Problem %1"), .named_by = Label4, .tells = Tells::Value},
+      {.id = lblRight, .name = QT_TRANSLATE_NOOP("Speech", "Right %1"), .named_by = Label1, .tells = Tells::Value},
+      {.id = lblWrong, .name = QT_TRANSLATE_NOOP("Speech", "Total %1"), .named_by = Label2, .tells = Tells::Value},
+      {.id = lblPercent, .name = QT_TRANSLATE_NOOP("Speech", "Grade %1"), .named_by = Label3, .tells = Tells::Value},
+      {.id = clock, .name = QT_TRANSLATE_NOOP("Speech", "Time %1"), .named_by = Label5, .tells = Tells::Value},
+      {.id = vsbLevel, .name = QT_TRANSLATE_NOOP("Speech", "Level %1"), .named_by = fraLevel, .tells = Tells::Value},
+      {.id = Frame1, .name = QT_TRANSLATE_NOOP("Speech", "Answer forms")},
+      {.id = Frame2, .name = QT_TRANSLATE_NOOP("Speech", "Answer boxes")},
+      {.id = txtAnswer[0], .name = QT_TRANSLATE_NOOP("Speech", "whole part"), .tells = Tells::Mark},
+      {.id = txtAnswer[1], .name = QT_TRANSLATE_NOOP("Speech", "coefficient"), .tells = Tells::Mark},
+      {.id = txtAnswer[2], .name = QT_TRANSLATE_NOOP("Speech", "radicand"), .tells = Tells::Mark},
+      {.id = txtAnswer[3], .name = QT_TRANSLATE_NOOP("Speech", "denominator"), .tells = Tells::Mark},
+      {.id = lblAdd[4], .name = QT_TRANSLATE_NOOP("Speech", "sign %1"), .tells = Tells::Sign},
+      {.id = lblPeriod, .name = QT_TRANSLATE_NOOP("Speech", "Period %1"), .tells = Tells::Guard},
+      {.id = lblID, .name = QT_TRANSLATE_NOOP("Speech", "Student ID %1"), .tells = Tells::Value},
+      {.id = lblDate, .name = QT_TRANSLATE_NOOP("Speech", "Date %1"), .tells = Tells::Value},
+      {.id = lblName, .name = QT_TRANSLATE_NOOP("Speech", "Name %1"), .tells = Tells::Value},
+      {.id = lblTeacher, .name = QT_TRANSLATE_NOOP("Speech", "Teacher %1"), .tells = Tells::Value},
   };
+  // clang-format on
   // Each answer form by the shape it stands for; its picture says nothing more.
   for (int i = 0; i < optAnswerForm.count; ++i) {
     rows.push_back(
@@ -283,7 +287,7 @@ int SelectedForm(const Form& form) {
 std::string FormName(const Form& form, int index) {
   if (index < 0) return "";
   const Row* row = FindRow(form, form.control(frmTovimel3::optAnswerForm[index]));
-  return row ? std::string(row->name) : "";
+  return row ? Translate(tr_context::kSpeech, row->name) : "";
 }
 
 std::string ScoreValue(const Form& form, ControlId label) {
@@ -328,7 +332,8 @@ std::string CueSaid(const Form& form) {
       std::string parts;
       for (int k = 0; k < txtAnswer.count; ++k) {
         if (form(txtAnswer[k]).back != kWrongBox) continue;
-        const std::string part(FindRow(form, form.control(txtAnswer[k]))->name);
+        const std::string part =
+            Translate(tr_context::kSpeech, FindRow(form, form.control(txtAnswer[k]))->name);
         parts = parts.empty() ? part : Fill(Say::ListJoin, {parts, part});
       }
       const int now = SelectedForm(form);
@@ -407,11 +412,11 @@ Spoken Speak(const Form& form, const Control& c) {
       break;
   }
   if (row && !row->name.empty()) {
-    out.name = FillPattern(row->name, {value});
+    out.name = FillPattern(Translate(tr_context::kSpeech, row->name), {value});
   } else if (row && !row->named_by.name.empty()) {
-    out.name = Caption(form.control(row->named_by).props.text);
+    out.name = Caption(ShownText(form.control(row->named_by)));
   } else {
-    out.name = Caption(c.props.text);
+    out.name = Caption(ShownText(c));
   }
   if (tells == Tells::Mark) {
     if (c.props.back == kRightBox) out.description = Fill(Say::Right);

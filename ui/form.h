@@ -52,7 +52,8 @@ struct Look {
   Picture picture = Picture::None;  // images: which drawing to show
   int tab_index = -1;  // position in the focus order, -1 when the control takes no focus
   bool default_button = false;
-  bool clickable = false;  // labels that have a Click handler
+  bool clickable = false;   // labels that have a Click handler
+  bool translated = false;  // its text is a design caption, shown in the reader's language
   // Frames: what they hold reads left to right in every language (mathematics), while the frame
   // itself mirrors with the window.
   bool left_to_right = false;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/layouts.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "tovimel/version.h"
 #include "ui/controls.h"
+#include "ui/translate.h"
 
 namespace tovimel {
 namespace {
@@ -53,6 +55,16 @@ struct Row {
   int min = 0, max = 0, value = 0;  // scroll bar
 };
 
+// The window title; its place takes the version.
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("Caption", "Tovimel (Version %1)");
+
+std::string FilledTitle(std::string pattern) {
+  if (const auto at = pattern.find("%1"); at != std::string::npos) {
+    pattern.replace(at, 2, kVersion);
+  }
+  return pattern;
+}
+
 Control Build(const Row& r) {
   Control c;
   c.kind = r.kind;
@@ -70,6 +82,10 @@ Control Build(const Row& r) {
   c.look.default_button = r.default_button;
   c.look.clickable = r.clickable;
   c.look.left_to_right = r.left_to_right;
+  // A caption with a word is the design's own text; numbers and the student's data are not.
+  c.look.translated = std::any_of(r.text.begin(), r.text.end(), [](char ch) {
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+  });
   Props& p = c.props;
   p.text = std::string(r.text);
   p.left = r.left;
@@ -107,35 +123,35 @@ constexpr Picture kRadical = Picture::Radical, kFormPicture = Picture::AnswerFor
 
 std::vector<Control> MainWindowLayout(int levels) {
   using namespace frmTovimel3;
-  const std::string title = std::string("Tovimel (Version ").append(kVersion).append(")");
+  const std::string title = FilledTitle(kTitle);
   // Containers come before what they hold; later rows stack above earlier ones.
   // clang-format off
   return BuildAll({
       {.kind = K::Window, .id = self, .text = title, .width = 9675, .height = 7695},
-      {.kind = K::Frame, .id = fraProb, .text = "Simplify", .left = 390, .top = 225, .width = 4035, .height = 1725, .border = true, .left_to_right = true},
+      {.kind = K::Frame, .id = fraProb, .text = QT_TRANSLATE_NOOP("Caption", "Simplify"), .left = 390, .top = 225, .width = 4035, .height = 1725, .border = true, .left_to_right = true},
       {.kind = K::Frame, .id = fraTimer, .left = 4485, .top = -15, .width = 2145, .height = 1080},
-      {.kind = K::Frame, .id = fraLevel, .text = "Level", .left = 8145, .top = 120, .width = 930, .height = 1980, .border = true},
-      {.kind = K::Frame, .id = fraAnswer, .text = "Answer", .left = 225, .top = 1980, .width = 6735, .height = 4530, .border = true},
-      {.kind = K::Frame, .id = fraStudentData, .text = "Student Data", .left = 0, .top = 6780, .width = 8880, .height = 645, .back = Rgb{224, 224, 224}},
+      {.kind = K::Frame, .id = fraLevel, .text = QT_TRANSLATE_NOOP("Caption", "Level"), .left = 8145, .top = 120, .width = 930, .height = 1980, .border = true},
+      {.kind = K::Frame, .id = fraAnswer, .text = QT_TRANSLATE_NOOP("Caption", "Answer"), .left = 225, .top = 1980, .width = 6735, .height = 4530, .border = true},
+      {.kind = K::Frame, .id = fraStudentData, .text = QT_TRANSLATE_NOOP("Caption", "Student Data"), .left = 0, .top = 6780, .width = 8880, .height = 645, .back = Rgb{224, 224, 224}},
       // The key stands 150 twips left of the original design's 3945, where its right edge ran
       // through the level caption's first letter.
-      {.kind = K::Frame, .id = fraKey, .text = "Key", .left = 3795, .top = 5520, .width = 3285, .height = 1725, .border = true, .hidden = true, .left_to_right = true},
+      {.kind = K::Frame, .id = fraKey, .text = QT_TRANSLATE_NOOP("Caption", "Key"), .left = 3795, .top = 5520, .width = 3285, .height = 1725, .border = true, .hidden = true, .left_to_right = true},
 
-      {.kind = K::Label, .id = Label4, .text = "Current Problem", .left = 6750, .top = 120, .width = 1350, .height = 255},
+      {.kind = K::Label, .id = Label4, .text = QT_TRANSLATE_NOOP("Caption", "Current Problem"), .left = 6750, .top = 120, .width = 1350, .height = 255},
       {.kind = K::Label, .id = lblProbCount, .text = "0", .left = 6945, .top = 420, .width = 660, .height = 555, .font = kNarrow, .back = kPaleYellow, .border = true, .align = C},
-      {.kind = K::Button, .id = cmdStart, .text = "Start", .left = 8160, .top = 2160, .width = 975, .height = 495, .tab = 1},
-      {.kind = K::Label, .id = Label1, .text = "Right", .left = 7380, .top = 2880, .width = 900, .height = 195, .align = C},
+      {.kind = K::Button, .id = cmdStart, .text = QT_TRANSLATE_NOOP("Caption", "Start"), .left = 8160, .top = 2160, .width = 975, .height = 495, .tab = 1},
+      {.kind = K::Label, .id = Label1, .text = QT_TRANSLATE_NOOP("Caption", "Right"), .left = 7380, .top = 2880, .width = 900, .height = 195, .align = C},
       {.kind = K::Label, .id = lblRight, .text = "0", .left = 7335, .top = 3075, .width = 960, .height = 480, .font = kSans18, .back = Rgb{192, 255, 192}, .border = true, .align = C},
-      {.kind = K::Button, .id = cmdSubmit, .text = "&Submit", .left = 8475, .top = 3090, .width = 930, .height = 495, .tab = 6, .disabled = true},
-      {.kind = K::Label, .id = Label2, .text = "Total", .left = 7365, .top = 3585, .width = 900, .height = 195, .align = C},
-      {.kind = K::Button, .id = cmdNew, .text = "&Next", .left = 8460, .top = 3645, .width = 945, .height = 495, .tab = 7, .disabled = true},
+      {.kind = K::Button, .id = cmdSubmit, .text = QT_TRANSLATE_NOOP("Caption", "&Submit"), .left = 8475, .top = 3090, .width = 930, .height = 495, .tab = 6, .disabled = true},
+      {.kind = K::Label, .id = Label2, .text = QT_TRANSLATE_NOOP("Caption", "Total"), .left = 7365, .top = 3585, .width = 900, .height = 195, .align = C},
+      {.kind = K::Button, .id = cmdNew, .text = QT_TRANSLATE_NOOP("Caption", "&Next"), .left = 8460, .top = 3645, .width = 945, .height = 495, .tab = 7, .disabled = true},
       {.kind = K::Label, .id = lblWrong, .text = "0", .left = 7365, .top = 3795, .width = 975, .height = 465, .font = kSans18, .back = Rgb{255, 192, 192}, .border = true, .align = C},
-      {.kind = K::Label, .id = Label3, .text = "Grade", .left = 7395, .top = 4305, .width = 900, .height = 195, .align = C},
-      {.kind = K::Button, .id = cmdPrintIt, .text = "Print Results", .left = 8685, .top = 4365, .width = 705, .height = 645, .tab = 20, .hidden = true, .disabled = true},
+      {.kind = K::Label, .id = Label3, .text = QT_TRANSLATE_NOOP("Caption", "Grade"), .left = 7395, .top = 4305, .width = 900, .height = 195, .align = C},
+      {.kind = K::Button, .id = cmdPrintIt, .text = QT_TRANSLATE_NOOP("Caption", "Print Results"), .left = 8685, .top = 4365, .width = 705, .height = 645, .tab = 20, .hidden = true, .disabled = true},
       {.kind = K::Label, .id = lblPercent, .text = "0%", .left = 7215, .top = 4515, .width = 1350, .height = 480, .font = kSans18, .back = kPaleYellow, .border = true, .align = C},
-      {.kind = K::Button, .id = cmdExit, .text = "E&xit", .left = 7230, .top = 5085, .width = 1215, .height = 495, .tab = 21},
-      {.kind = K::Label, .id = lblLevelShow, .text = "Level 1", .left = 7140, .top = 5655, .width = 1830, .height = 615, .font = kSans24},
-      {.kind = K::Label, .id = lblTitle, .text = "Tovimel", .left = 195, .top = 1065, .width = 6480, .height = 1125, .font = {"Myriad Roman", 36, false}, .back = kWhite, .border = true, .hidden = true},
+      {.kind = K::Button, .id = cmdExit, .text = QT_TRANSLATE_NOOP("Caption", "E&xit"), .left = 7230, .top = 5085, .width = 1215, .height = 495, .tab = 21},
+      {.kind = K::Label, .id = lblLevelShow, .text = QT_TRANSLATE_NOOP("Caption", "Level 1"), .left = 7140, .top = 5655, .width = 1830, .height = 615, .font = kSans24},
+      {.kind = K::Label, .id = lblTitle, .text = QT_TRANSLATE_NOOP("Caption", "Tovimel"), .left = 195, .top = 1065, .width = 6480, .height = 1125, .font = {"Myriad Roman", 36, false}, .back = kWhite, .border = true, .hidden = true},
 
       // The problem: (N1 + N2 root N3) / (N4 + N5 root N6). It, the key and the answer area read
       // left to right in every language; right-to-left windows mirror around them.
@@ -152,7 +168,7 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Label, .id = lblProb[5], .container = fraProb, .text = "0", .left = 2820, .top = 1050, .width = 225, .height = 495, .font = kNarrow, .align = C, .auto_size = true},
 
       // The clock.
-      {.kind = K::Label, .id = Label5, .container = fraTimer, .text = "Timer", .left = 210, .top = 255, .width = 645, .height = 225, .font = {"MS Sans Serif", 8.25, true}, .back = Rgb{255, 128, 0}, .fore = kBlack},
+      {.kind = K::Label, .id = Label5, .container = fraTimer, .text = QT_TRANSLATE_NOOP("Caption", "Timer"), .left = 210, .top = 255, .width = 645, .height = 225, .font = {"MS Sans Serif", 8.25, true}, .back = Rgb{255, 128, 0}, .fore = kBlack},
       {.kind = K::Label, .id = clock, .container = fraTimer, .text = "00:00", .left = 165, .top = 465, .width = 1920, .height = 540, .font = kSans24, .back = Rgb{255, 0, 255}, .fore = kBlack, .border = true, .align = C},
       {.kind = K::Timer, .id = timOverAll, .container = fraTimer, .disabled = true, .interval = 1000},
 
@@ -225,22 +241,30 @@ std::vector<Control> SignInLayout() {
   constexpr Rgb kBack{255, 255, 192};
   // clang-format off
   return BuildAll({
-      {.kind = K::Window, .id = self, .text = "Please Sign In", .width = 4815, .height = 4845, .back = kBack},
-      {.kind = K::Label, .id = Label1, .text = "Period", .left = 600, .top = 120, .width = 1215, .height = 255, .back = kBack},
-      {.kind = K::Label, .id = lblFlash, .text = "Please Sign In", .left = 1920, .top = 360, .width = 2775, .height = 495, .font = kSans18, .back = Rgb{255, 255, 128}, .border = true},
+      {.kind = K::Window, .id = self, .text = QT_TRANSLATE_NOOP("Caption", "Please Sign In"), .width = 4815, .height = 4845, .back = kBack},
+      {.kind = K::Label, .id = Label1, .text = QT_TRANSLATE_NOOP("Caption", "Period"), .left = 600, .top = 120, .width = 1215, .height = 255, .back = kBack},
+      {.kind = K::Label, .id = lblFlash, .text = QT_TRANSLATE_NOOP("Caption", "Please Sign In"), .left = 1920, .top = 360, .width = 2775, .height = 495, .font = kSans18, .back = Rgb{255, 255, 128}, .border = true},
       {.kind = K::TextBox, .id = txtPeriod, .left = 600, .top = 480, .width = 675, .height = 495, .font = kEntry, .tab = 0},
-      {.kind = K::Label, .id = Label3, .text = "#ID or Student ID", .left = 600, .top = 1080, .width = 2355, .height = 255, .back = kBack},
+      {.kind = K::Label, .id = Label3, .text = QT_TRANSLATE_NOOP("Caption", "#ID or Student ID"), .left = 600, .top = 1080, .width = 2355, .height = 255, .back = kBack},
       {.kind = K::TextBox, .id = txtID, .left = 600, .top = 1440, .width = 975, .height = 495, .font = kEntry, .tab = 1},
-      {.kind = K::Label, .id = lblNameTitle, .text = "Name (Last, First)", .left = 600, .top = 2040, .width = 1455, .height = 255, .back = kBack},
+      {.kind = K::Label, .id = lblNameTitle, .text = QT_TRANSLATE_NOOP("Caption", "Name (Last, First)"), .left = 600, .top = 2040, .width = 1455, .height = 255, .back = kBack},
       {.kind = K::TextBox, .id = txtName, .left = 600, .top = 2400, .width = 3735, .height = 495, .font = kEntry, .tab = 2},
-      {.kind = K::Label, .id = Label2, .text = "Teacher", .left = 600, .top = 3000, .width = 1215, .height = 255, .back = kBack},
+      {.kind = K::Label, .id = Label2, .text = QT_TRANSLATE_NOOP("Caption", "Teacher"), .left = 600, .top = 3000, .width = 1215, .height = 255, .back = kBack},
       {.kind = K::TextBox, .id = txtTeacher, .left = 600, .top = 3360, .width = 3735, .height = 495, .font = kEntry, .tab = 3},
-      {.kind = K::Button, .id = cmdOk, .text = "OK", .left = 1200, .top = 4080, .width = 1215, .height = 495, .tab = 4, .disabled = true, .default_button = true},
-      {.kind = K::Button, .id = cmdExit, .text = "Exit", .left = 2760, .top = 4080, .width = 1215, .height = 495, .tab = 5},
+      {.kind = K::Button, .id = cmdOk, .text = QT_TRANSLATE_NOOP("Caption", "OK"), .left = 1200, .top = 4080, .width = 1215, .height = 495, .tab = 4, .disabled = true, .default_button = true},
+      {.kind = K::Button, .id = cmdExit, .text = QT_TRANSLATE_NOOP("Caption", "Exit"), .left = 2760, .top = 4080, .width = 1215, .height = 495, .tab = 5},
       {.kind = K::Shape, .id = Shape1, .left = 0, .top = 0, .width = 4815, .height = 4815, .border = true},
       {.kind = K::Timer, .id = Timer1, .interval = 1000},
   });
   // clang-format on
+}
+
+std::string ShownText(const Control& c) {
+  if (!c.look.translated) return c.props.text;
+  if (c.kind == Kind::Window && c.props.text == FilledTitle(kTitle)) {
+    return FilledTitle(Translate(tr_context::kCaption, kTitle));
+  }
+  return Translate(tr_context::kCaption, c.props.text);
 }
 
 FontSpec EffectiveFont(const Control& c) {

@@ -3,6 +3,7 @@
 // starting state. Logic and the Qt binding both build from these tables.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "ui/form.h"
@@ -27,5 +28,9 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 FontSpec EffectiveFont(const Control& c);
+
+// What the control shows or says of its text: a design caption in the reader's language (the
+// model keeps the English), anything else as it is.
+std::string ShownText(const Control& c);
 
 }  // namespace tovimel

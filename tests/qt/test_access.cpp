@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "tests/qt/in_language.h"
 #include "tests/qt/program.h"
 #include "ui/accessibility.h"
 
@@ -131,6 +132,44 @@ TEST(Accessibility, BothWindowsSayWhatTheModelSaysThroughARun) {
   ASSERT_TRUE(p.form()(cmdPrintIt).visible);
   ExpectSpokenAsTheModelHasIt(p.main);
   ExpectSpokenAsTheModelHasIt(p.start);  // closed: says nothing
+}
+
+// In German every name, problem, verdict and shape comes from the translation, each sentence
+// whole, while the model keeps the English design text.
+TEST(Accessibility, GermanIsSpokenFromTheTranslation) {
+  const testing::InLanguage german({QStringLiteral("de")});
+  ASSERT_EQ(german.loaded, "de");
+  Program p;
+  ExpectSpokenAsTheModelHasIt(p.start);
+  ExpectNames(p.start, {{frmSignIn::txtPeriod, "Klasse"},
+                        {frmSignIn::txtName, "Name, Vorname"},
+                        {frmSignIn::cmdExit, "Beenden"}});
+  SignInWithDigits(p);
+  p.chooseLevel(2);
+  p.click(cmdStart);
+  ExpectSpokenAsTheModelHasIt(p.main);
+  const Form& f = p.form();
+  const QString problem =
+      QString::fromStdString(f(lblProb[1]).text + " Wurzel " + f(lblProb[2]).text);
+  ExpectNames(p.main, {{txtAnswer[1], "Faktor vor der Wurzel"},
+                       {optAnswerForm[0], "a Wurzel b durch c"},
+                       {lblRight, "Richtig 0"},
+                       {cmdSubmit, "Prüfen"}});
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(p.widget(fraProb))->text(QAccessible::Name),
+            "Vereinfache " + problem);
+  EXPECT_EQ(f(cmdSubmit).text, "&Submit");
+  EXPECT_EQ(p.widget(txtAnswer[1])->accessibleDescription(),
+            "Aufgabe 1 von 20: " + problem + ". Antwortform a Wurzel b.");
+  p.answer(false);
+  p.click(cmdSubmit);
+  ExpectSpokenAsTheModelHasIt(p.main);
+  EXPECT_TRUE(
+      p.widget(txtAnswer[1])->accessibleDescription().startsWith("Falsch: Faktor vor der Wurzel"))
+      << p.widget(txtAnswer[1])->accessibleDescription().toStdString();
+  p.answer(true);
+  p.click(cmdSubmit);
+  ExpectSpokenAsTheModelHasIt(p.main);
+  EXPECT_EQ(p.widget(txtAnswer[1])->accessibleDescription(), "richtig");
 }
 
 TEST(Keyboard, AWholeRunNeedsOnlyDigitsTabAndEnter) {

@@ -22,6 +22,7 @@
 #include <variant>
 
 #include "ui/accessibility.h"
+#include "ui/layouts.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/ink.h"
@@ -29,6 +30,7 @@
 #include "ui/qt/pictures.h"
 #include "ui/qt/placement.h"
 #include "ui/qt/ticker.h"
+#include "ui/qt/translations.h"
 #include "ui/qt/widgets.h"
 
 namespace tovimel {
@@ -119,12 +121,13 @@ std::pair<int, int> WidgetSelection(const QLineEdit& edit) {
 }  // namespace
 
 WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(frame) {
+  InstallTranslationHook();
   InstallAccessibleInterfaces();
   build();
   form_.setMeasure([](const Control& c) {
     const QFontMetrics metrics(FontFor(c));
     const int border = c.look.border ? 4 : 0;  // the sunken edge, two pixels a side
-    const int w = metrics.horizontalAdvance(ToQString(c.props.text)) + border;
+    const int w = metrics.horizontalAdvance(ToQString(ShownText(c))) + border;
     const int h = metrics.height() + border;
     return std::pair<int, int>(static_cast<int>(w * kTwipsPerPixel),
                                static_cast<int>(h * kTwipsPerPixel));
@@ -408,7 +411,7 @@ void WindowBinding::applyTo(W& w, const Control& c, const Changes& changed) {
 
 void WindowBinding::applyTo(WindowWidget& w, const Control& c, const Changes& changed) {
   const Props& p = c.props;
-  if (changed(&Props::text)) w.setWindowTitle(ToQString(p.text));
+  if (changed(&Props::text)) w.setWindowTitle(ToQString(ShownText(c)));
   if (changed(&Props::width) || changed(&Props::height)) w.setFixedSize(Px(p.width), Px(p.height));
   if (changed(&Props::back) || changed(&Props::fore)) applyColours(c, w);
   if (changed(&Props::enabled)) {
@@ -439,7 +442,7 @@ void WindowBinding::applyContent(QWidget&, const Control&, const Changes&) {
 
 void WindowBinding::applyContent(LabelWidget& w, const Control& c, const Changes& changed) {
   if (!changed(&Props::text)) return;
-  w.setText(ToQString(c.props.text));
+  w.setText(ToQString(ShownText(c)));
   // Shown at once, before whatever the running handler does next.
   if (!changed.all && w.isVisible()) w.repaint();
 }
@@ -454,7 +457,7 @@ void WindowBinding::applyContent(QLineEdit& w, const Control& c, const Changes& 
 }
 
 void WindowBinding::applyContent(ButtonWidget& w, const Control& c, const Changes& changed) {
-  if (changed(&Props::text)) w.setText(ToQString(c.props.text));
+  if (changed(&Props::text)) w.setText(ToQString(ShownText(c)));
 }
 
 void WindowBinding::applyContent(QRadioButton& w, const Control& c, const Changes& changed) {
@@ -469,7 +472,7 @@ void WindowBinding::applyContent(QRadioButton& w, const Control& c, const Change
 }
 
 void WindowBinding::applyContent(FrameWidget& w, const Control& c, const Changes& changed) {
-  if (changed(&Props::text)) w.setCaption(ToQString(c.props.text));
+  if (changed(&Props::text)) w.setCaption(ToQString(ShownText(c)));
 }
 
 void WindowBinding::applyContent(LineWidget& w, const Control& c, const Changes& changed) {

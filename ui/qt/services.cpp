@@ -84,14 +84,17 @@ bool PrintWidget(QWidget& window, QPrinter& printer, const QString& record,
 QString StudentRecord(const Form& window) {
   using namespace frmTovimel3;
   const auto field = [&](ControlName label) { return ToQString(window(label).text).simplified(); };
-  const std::pair<QString, QString> fields[] = {
-      {QStringLiteral("Period"), field(lblPeriod)},  {QStringLiteral("ID"), field(lblID)},
-      {QStringLiteral("Name"), field(lblName)},      {QStringLiteral("Teacher"), field(lblTeacher)},
-      {QStringLiteral("Signed in"), field(lblDate)},
+  // Each field whole, so a language places its colon and spaces its own way.
+  const std::pair<const char*, QString> fields[] = {
+      {QT_TRANSLATE_NOOP("Page", "Period: %1"), field(lblPeriod)},
+      {QT_TRANSLATE_NOOP("Page", "ID: %1"), field(lblID)},
+      {QT_TRANSLATE_NOOP("Page", "Name: %1"), field(lblName)},
+      {QT_TRANSLATE_NOOP("Page", "Teacher: %1"), field(lblTeacher)},
+      {QT_TRANSLATE_NOOP("Page", "Signed in: %1"), field(lblDate)},
   };
   QStringList parts;
-  for (const auto& [what, text] : fields) {
-    if (!text.isEmpty()) parts << what + QStringLiteral(": ") + text;
+  for (const auto& [pattern, text] : fields) {
+    if (!text.isEmpty()) parts << QCoreApplication::translate("Page", pattern).arg(text);
   }
   return parts.join(QStringLiteral("   "));
 }

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+#include "ui/translate.h"
+
+namespace tovimel {
+namespace {
+
+// The layout direction, as Qt's own translations tell it: "RTL" in Hebrew and Arabic.
+constexpr const char* kDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+std::string Translated(const char* context, const char* source) {
+  return QCoreApplication::translate(context, source).toStdString();
+}
+
+// "de_DE.UTF-8@euro" is "de_DE".
+QString Bare(QString locale) {
+  for (const char16_t mark : {u'.', u'@'}) {
+    if (const qsizetype cut = locale.indexOf(QChar(mark)); cut >= 0) locale.truncate(cut);
+  }
+  return locale;
+}
+
+}  // namespace
+
+QStringList DesktopLanguages(const std::function<QString(const char*)>& env) {
+  QString locale;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    locale = env(name);
+    if (!locale.isEmpty()) break;
+  }
+  if (locale == QLatin1String("C") || locale == QLatin1String("POSIX")) return {};
+  const QString bare = Bare(locale);
+  QStringList languages;
+  for (const QString& language : env("LANGUAGE").split(u':', Qt::SkipEmptyParts)) {
+    languages << Bare(language);
+  }
+  if (!bare.isEmpty()) languages << bare;
+  languages.removeAll(QString());
+  return languages;
+}
+
+std::unique_ptr<QTranslator> FindTranslation(const QStringList& languages,
+                                             const QStringList& folders, QString* found) {
+  for (const QString& language : languages) {
+    // English is the design's own text; "C.UTF-8" is no language at all.
+    if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_")) ||
+        language == QLatin1String("C") || language == QLatin1String("POSIX")) {
+      break;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& dir : folders) {
+      // load() falls back from "tovimel_de_DE" to "tovimel_de".
+      if (translator->load(QStringLiteral("tovimel_") + language, dir)) {
+        if (found) *found = language;
+        return translator;
+      }
+    }
+  }
+  return nullptr;
+}
+
+QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
+                         const QString& folder) {
+  QStringList folders;
+  if (!folder.isEmpty()) {
+    folders << folder;
+  } else {
+    // Installed beside the binary's share folder, or built beside it in the build tree.
+    const QDir bin(QCoreApplication::applicationDirPath());
+    folders << bin.filePath(QStringLiteral("../share/tovimel/translations"))
+            << bin.filePath(QStringLiteral("../translations"));
+  }
+  QString language;
+  std::unique_ptr<QTranslator> own = FindTranslation(languages, folders, &language);
+  if (!own) return {};
+  own->setParent(&app);
+  auto qt = std::make_unique<QTranslator>(&app);
+  if (qt->load(QStringLiteral("qtbase_") + language,
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt.release());
+  }
+  // Installed last, so it is asked first: its layout direction is the program's own.
+  QCoreApplication::installTranslator(own.release());
+  // Qt reads it only while no direction was set, and "-reverse" may have set one.
+  if (QCoreApplication::translate("QGuiApplication", kDirection) == QLatin1String("RTL")) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  }
+  return language;
+}
+
+void InstallTranslationHook() {
+  SetTranslator(&Translated);
+}
+
+}  // namespace tovimel
