@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Plays the program on a real display and saves the README's pictures: the sign-in, a level-1
 // problem, a level-5 problem with a wrong answer marked, the results screen, and a level-4
-// problem with a four-digit coefficient and a long name, under a light and a dark palette.
+// problem with a four-digit coefficient and a long name, under a light and a dark palette. Given a
+// language as well, it saves the sign-in and the level-5 problem in that language.
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "tests/qt/in_language.h"
 #include "tests/qt/palettes.h"
 #include "tests/qt/program.h"
 #include "ui/qt/ticker.h"
@@ -95,6 +97,21 @@ void Run(const QDir& out) {
   LongNumbers(out, "level4-dark.png");
 }
 
+// The sign-in and a level-5 problem with a wrong answer, as `language`-signin.png and
+// `language`-level5-wrong.png.
+void InLanguage(const QDir& out, const QString& language) {
+  const tovimel::testing::InLanguage shown({language});
+  Program::Require(shown.loaded == language, "a translation for " + language.toStdString());
+  const QByteArray prefix = language.toLatin1();
+  Program p;
+  p.signIn("3", "4021", "Rivera, Ana", "Okafor");
+  Save(ScreenOver(p.main.window()), out, (prefix + "-signin.png").constData());
+  Start(p, 5);
+  p.answer(false);
+  p.click(cmdSubmit);  // its access key is the translation's own
+  Save(Window(p.main.window()), out, (prefix + "-level5-wrong.png").constData());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,7 +119,11 @@ int main(int argc, char** argv) {
   tovimel::testing::SetUpApplication();
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   try {
-    Run(out);
+    if (argc > 2) {
+      InLanguage(out, QString::fromLocal8Bit(argv[2]));
+    } else {
+      Run(out);
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "screenshots: %s\n", e.what());
     return 1;
