@@ -51,10 +51,9 @@ constexpr QtOption kQtOptions[] = {
 QString Tr(const char* source, const QString& place = {}) {
   static const std::unique_ptr<QTranslator> translator = [] {
     const QString bin = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    const QStringList folders = {bin + QStringLiteral("/../share/tovimel/translations"),
-                                 bin + QStringLiteral("/../translations")};
     return FindTranslation(
-        DesktopLanguages([](const char* name) { return qEnvironmentVariable(name); }), folders);
+        DesktopLanguages([](const char* name) { return qEnvironmentVariable(name); }),
+        TranslationFolders(bin));
   }();
   QString text = translator ? translator->translate("CommandLine", source) : QString();
   if (text.isEmpty()) text = QString::fromUtf8(source);

@@ -67,16 +67,24 @@ std::unique_ptr<QTranslator> FindTranslation(const QStringList& languages,
   return nullptr;
 }
 
+QStringList TranslationFolders(const QString& binary_folder) {
+  QStringList folders;
+  if (!binary_folder.isEmpty()) {
+    const QDir bin(binary_folder);
+    folders << bin.filePath(QStringLiteral("../share/tovimel/translations"))
+            << bin.filePath(QStringLiteral("../translations"));
+  }
+  folders << QStringLiteral(TOVIMEL_INSTALLED_TRANSLATIONS);
+  return folders;
+}
+
 QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
                          const QString& folder) {
   QStringList folders;
   if (!folder.isEmpty()) {
     folders << folder;
   } else {
-    // Installed beside the binary's share folder, or built beside it in the build tree.
-    const QDir bin(QCoreApplication::applicationDirPath());
-    folders << bin.filePath(QStringLiteral("../share/tovimel/translations"))
-            << bin.filePath(QStringLiteral("../translations"));
+    folders = TranslationFolders(QCoreApplication::applicationDirPath());
   }
   QString language;
   std::unique_ptr<QTranslator> own = FindTranslation(languages, folders, &language);

@@ -30,6 +30,11 @@ QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
 std::unique_ptr<QTranslator> FindTranslation(const QStringList& languages,
                                              const QStringList& folders, QString* found = nullptr);
 
+// Where the program's translations may be for a binary in `binary_folder`: its installed share
+// folder beside it, the build tree's, and the folder it was installed to (for when the binary's
+// own path cannot be read, as in a chroot without /proc).
+QStringList TranslationFolders(const QString& binary_folder);
+
 // The model's texts through QCoreApplication::translate.
 void InstallTranslationHook();
 
