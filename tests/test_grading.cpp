@@ -2,6 +2,7 @@
 // Grading and the score.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>

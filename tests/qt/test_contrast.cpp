@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QStyle>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
