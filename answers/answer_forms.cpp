@@ -7,7 +7,7 @@
 
 #include "answers/answer_setup.h"
 #include "engine/main_window.h"
-#include "ui/answer_form_table.h"
+#include "windows/answer_form_table.h"
 
 namespace tovimel {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/answer_form_table.h"
+#include "windows/answer_form_table.h"
 
 namespace tovimel {
 
 struct MainWindow;
 
 // Arranges the answer area for form `index` (0..14), as a click on optAnswerForm(index) does;
-// the rows of ui/answer_form_table.h say how.
+// the rows of windows/answer_form_table.h say how.
 void optAnswerForm_Click(MainWindow& w, int index);
 inline void optAnswerForm_Click(MainWindow& w, AnswerForm form) {
   optAnswerForm_Click(w, Index(form));

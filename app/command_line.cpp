@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "desktop/translations.h"
 #include "tovimel/version.h"
-#include "ui/qt/translations.h"
 
 namespace tovimel {
 namespace {

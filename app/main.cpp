@@ -5,15 +5,15 @@
 
 #include "app/command_line.h"
 #include "app/no_display.h"
+#include "desktop/binding.h"
+#include "desktop/font_warmup.h"
+#include "desktop/services.h"
+#include "desktop/translations.h"
+#include "desktop/widgets/look.h"
 #include "engine/random.h"
 #include "session/session.h"
 #include "signin/signin.h"
 #include "tovimel/version.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/font_warmup.h"
-#include "ui/qt/look.h"
-#include "ui/qt/services.h"
-#include "ui/qt/translations.h"
 
 int main(int argc, char** argv) {
   using namespace tovimel;

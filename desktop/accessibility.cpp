@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/accessibility.h"
+#include "desktop/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ui/qt/binding.h"
-#include "ui/qt/look.h"
-#include "ui/qt/widgets.h"
+#include "desktop/binding.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/widgets.h"
 
 namespace tovimel {
 namespace {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-// What assistive technology reads of a bound window, as ui/accessibility.h has it.
+// What assistive technology reads of a bound window, as windows/accessibility.h has it.
 #pragma once
 
 #include <QObject>
 #include <vector>
 
-#include "ui/accessibility.h"
-#include "ui/form.h"
+#include "windows/accessibility.h"
+#include "windows/form.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/binding.h"
+#include "desktop/binding.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -21,17 +21,17 @@
 #include <utility>
 #include <variant>
 
-#include "ui/accessibility.h"
-#include "ui/layouts.h"
-#include "ui/qt/accessibility.h"
-#include "ui/qt/colours.h"
-#include "ui/qt/ink.h"
-#include "ui/qt/look.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/placement.h"
-#include "ui/qt/ticker.h"
-#include "ui/qt/translations.h"
-#include "ui/qt/widgets.h"
+#include "desktop/accessibility.h"
+#include "desktop/placement.h"
+#include "desktop/ticker.h"
+#include "desktop/translations.h"
+#include "desktop/widgets/colours.h"
+#include "desktop/widgets/ink.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/pictures.h"
+#include "desktop/widgets/widgets.h"
+#include "windows/accessibility.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 namespace {

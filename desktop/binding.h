@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 class QButtonGroup;
 class QFocusFrame;

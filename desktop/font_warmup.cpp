@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/font_warmup.h"
+#include "desktop/font_warmup.h"
 
 #include <fontconfig/fontconfig.h>
 

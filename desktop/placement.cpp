@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/placement.h"
+#include "desktop/placement.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/services.h"
+#include "desktop/services.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,9 +18,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/controls.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/look.h"
+#include "desktop/binding.h"
+#include "desktop/widgets/look.h"
+#include "windows/controls.h"
 
 namespace tovimel {
 
@@ -58,7 +58,7 @@ QTransform PageTransform(const QSize& window, const QSizeF& page) {
 void PaintWindowPage(QPainter& painter, QWidget& window) {
   // Qt renders a widget straight onto a printer through a screen-resolution bitmap; recorded
   // into a picture first, text and lines stay vectors, sharp at the printer's resolution. The
-  // widgets draw themselves for a page when they see the picture (ui/qt/page.h).
+  // widgets draw themselves for a page when they see the picture (desktop/widgets/page.h).
   QPicture picture;
   window.render(&picture, QPoint(), QRegion(),
                 QWidget::DrawWindowBackground | QWidget::DrawChildren);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/ticker.h"
+#include "desktop/ticker.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/translations.h"
+#include "desktop/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QTranslator>
 #include <memory>
 
-#include "ui/translate.h"
+#include "windows/translate.h"
 
 namespace tovimel {
 namespace {

@@ -6,8 +6,8 @@
 #include <array>
 #include <string_view>
 
-#include "ui/answer_form_table.h"
-#include "ui/translate.h"
+#include "windows/answer_form_table.h"
+#include "windows/translate.h"
 
 namespace tovimel {
 

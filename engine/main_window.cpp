@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/levels.h"
-#include "ui/layouts.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "engine/random.h"
-#include "ui/controls.h"
-#include "ui/form.h"
-#include "ui/rows.h"
+#include "windows/controls.h"
+#include "windows/form.h"
+#include "windows/rows.h"
 
 namespace tovimel {
 

@@ -6,7 +6,7 @@
 #include "engine/levels.h"
 #include "engine/main_window.h"
 #include "engine/numbers.h"
-#include "ui/layouts.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 

@@ -11,7 +11,7 @@
 #include "session/clock.h"
 #include "session/level.h"
 #include "session/new_problem.h"
-#include "ui/teacher_code.h"
+#include "windows/teacher_code.h"
 
 namespace tovimel {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "signin/signin.h"
 
-#include "ui/layouts.h"
-#include "ui/teacher_code.h"
+#include "windows/layouts.h"
+#include "windows/teacher_code.h"
 
 namespace tovimel {
 

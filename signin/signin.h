@@ -4,8 +4,8 @@
 
 #include "session/platform.h"
 #include "session/session.h"
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "windows/controls.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

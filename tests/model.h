@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 namespace tovimel::testing {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "tests/program.h"
-#include "ui/accessibility.h"
-#include "ui/layouts.h"
-#include "ui/translate.h"
+#include "windows/accessibility.h"
+#include "windows/layouts.h"
+#include "windows/translate.h"
 
 namespace tovimel {
 

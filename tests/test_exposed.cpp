@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine/levels.h"
-#include "ui/accessibility.h"
-#include "ui/layouts.h"
+#include "windows/accessibility.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "engine/levels.h"
 #include "tests/model.h"
-#include "ui/controls.h"
-#include "ui/form.h"
-#include "ui/layouts.h"
+#include "windows/controls.h"
+#include "windows/form.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/rows.h"
+#include "windows/rows.h"
 
 namespace tovimel {
 namespace {

@@ -7,7 +7,7 @@
 #include "session/clock.h"
 #include "tests/player.h"
 #include "tests/program.h"
-#include "ui/teacher_code.h"
+#include "windows/teacher_code.h"
 
 namespace tovimel {
 

@@ -6,7 +6,7 @@
 
 #include "tests/player.h"
 #include "tests/program.h"
-#include "ui/teacher_code.h"
+#include "windows/teacher_code.h"
 
 namespace tovimel {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/accessibility.h"
+#include "windows/accessibility.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "engine/numbers.h"
-#include "ui/answer_form_table.h"
-#include "ui/controls.h"
-#include "ui/layouts.h"
-#include "ui/rows.h"
-#include "ui/teacher_code.h"
-#include "ui/translate.h"
+#include "windows/answer_form_table.h"
+#include "windows/controls.h"
+#include "windows/layouts.h"
+#include "windows/rows.h"
+#include "windows/teacher_code.h"
+#include "windows/translate.h"
 
 namespace tovimel {
 namespace {

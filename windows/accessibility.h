@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ui/answer_form_table.h"
+#include "windows/answer_form_table.h"
 
-#include "ui/translate.h"
+#include "windows/translate.h"
 
 namespace tovimel {
 

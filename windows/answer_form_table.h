@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/controls.h"
+#include "windows/controls.h"
 
 namespace tovimel {
 

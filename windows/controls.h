@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/form.h"
+#include "windows/form.h"
 
 #include <algorithm>
 #include <stdexcept>

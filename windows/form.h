@@ -38,7 +38,7 @@ inline constexpr Rgb kBlack{0, 0, 0};
 enum class Align { Left, Center, Right };
 
 // What an image control shows: the radical sign stretched to its box, or the picture of the
-// answer forms it stands beside (ui/answer_form_table.h says which and how it is drawn).
+// answer forms it stands beside (windows/answer_form_table.h says which and how it is drawn).
 enum class Picture { None, Radical, AnswerForm };
 
 // What a control looks like by design; nothing at run time changes it.
@@ -76,7 +76,7 @@ struct Props {
 };
 
 // Which control: a plain one by name, or a member of a control array by name and index. The
-// names themselves are in ui/controls.h.
+// names themselves are in windows/controls.h.
 struct ControlId {
   std::string_view name;
   int index = -1;  // member index within a control array, -1 for a plain control
@@ -99,7 +99,7 @@ struct Control {
 enum class Change { Props, Focus };
 
 // What the latest event has to tell a screen-reader user, heard with the control the event leaves
-// the focus on (ui/accessibility.h has the words).
+// the focus on (windows/accessibility.h has the words).
 enum class Cue {
   None,
   Problem,   // a new problem, or the student asked to hear it again

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/layouts.h"
+#include "windows/layouts.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "tovimel/version.h"
-#include "ui/controls.h"
-#include "ui/translate.h"
+#include "windows/controls.h"
+#include "windows/translate.h"
 
 namespace tovimel {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/rows.h"
+#include "windows/rows.h"
 
 #include <algorithm>
 #include <cmath>

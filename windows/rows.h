@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "windows/controls.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

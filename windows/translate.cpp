@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/translate.h"
+#include "windows/translate.h"
 
 #include <atomic>
 

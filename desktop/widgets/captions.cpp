@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/captions.h"
+#include "desktop/widgets/captions.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

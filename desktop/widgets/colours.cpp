@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/colours.h"
+#include "desktop/widgets/colours.h"
 
 #include <QApplication>
 #include <array>
 #include <utility>
 
-#include "ui/qt/look.h"
+#include "desktop/widgets/look.h"
 
 namespace tovimel {
 namespace {

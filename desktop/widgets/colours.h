@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

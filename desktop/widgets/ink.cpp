@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/ink.h"
+#include "desktop/widgets/ink.h"
 
 #include <QFontMetricsF>
 #include <QTransform>
@@ -7,10 +7,10 @@
 #include <string>
 #include <tuple>
 
-#include "ui/layouts.h"
-#include "ui/qt/captions.h"
-#include "ui/qt/look.h"
-#include "ui/qt/pictures.h"
+#include "desktop/widgets/captions.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/pictures.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 namespace {

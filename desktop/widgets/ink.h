@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/look.h"
+#include "desktop/widgets/look.h"
 
 #include <QtMath>
 #include <algorithm>
 
-#include "ui/layouts.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 

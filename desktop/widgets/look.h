@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/form.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/page.h"
+#include "desktop/widgets/page.h"
 
 #include <QPaintDevice>
 #include <QPaintEngine>

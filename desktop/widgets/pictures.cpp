@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/pictures.h"
+#include "desktop/widgets/pictures.h"
 
 #include <QColor>
 #include <QFont>

@@ -10,8 +10,8 @@
 #include <QSize>
 #include <QTransform>
 
-#include "ui/answer_form_table.h"
-#include "ui/form.h"
+#include "windows/answer_form_table.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/widgets.h"
+#include "desktop/widgets/widgets.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -15,10 +15,10 @@
 #include <cctype>
 #include <utility>
 
-#include "ui/qt/captions.h"
-#include "ui/qt/look.h"
-#include "ui/qt/page.h"
-#include "ui/qt/pictures.h"
+#include "desktop/widgets/captions.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/page.h"
+#include "desktop/widgets/pictures.h"
 
 namespace tovimel {
 namespace {

@@ -12,8 +12,8 @@
 #include <string>
 #include <utility>
 
-#include "ui/form.h"
-#include "ui/qt/captions.h"
+#include "desktop/widgets/captions.h"
+#include "windows/form.h"
 
 namespace tovimel {
 

@@ -10,8 +10,8 @@
 #include <QString>
 #include <utility>
 
+#include "desktop/widgets/pictures.h"
 #include "tovimel/version.h"
-#include "ui/qt/pictures.h"
 
 namespace tovimel {
 namespace {

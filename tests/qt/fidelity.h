@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "ui/qt/binding.h"
-#include "ui/qt/look.h"
-#include "ui/qt/ticker.h"
-#include "ui/qt/widgets.h"
+#include "desktop/binding.h"
+#include "desktop/ticker.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/widgets.h"
 
 namespace tovimel::testing {
 

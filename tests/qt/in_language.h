@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QTranslator>
 
-#include "ui/qt/translations.h"
+#include "desktop/translations.h"
 
 namespace tovimel::testing {
 

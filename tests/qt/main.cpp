@@ -4,8 +4,8 @@
 #include <QAccessible>
 #include <QApplication>
 
+#include "desktop/accessibility.h"
 #include "tests/qt/program.h"
-#include "ui/qt/accessibility.h"
 
 int main(int argc, char** argv) {
   // Listing the tests happens at build time, where there may be no display at all.

@@ -14,12 +14,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "desktop/binding.h"
+#include "desktop/services.h"
+#include "desktop/widgets/look.h"
 #include "session/session.h"
 #include "signin/signin.h"
 #include "tests/fakes.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/look.h"
-#include "ui/qt/services.h"
 
 namespace tovimel::testing {
 

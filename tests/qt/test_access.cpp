@@ -10,7 +10,7 @@
 
 #include "tests/qt/in_language.h"
 #include "tests/qt/program.h"
-#include "ui/accessibility.h"
+#include "windows/accessibility.h"
 
 namespace tovimel {
 

@@ -11,13 +11,13 @@
 #include <QTest>
 #include <map>
 
+#include "desktop/binding.h"
+#include "desktop/placement.h"
+#include "desktop/ticker.h"
 #include "engine/levels.h"
 #include "tests/qt/fidelity.h"
-#include "ui/controls.h"
-#include "ui/layouts.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/placement.h"
-#include "ui/qt/ticker.h"
+#include "windows/controls.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 

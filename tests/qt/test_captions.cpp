@@ -18,15 +18,15 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/binding.h"
+#include "desktop/services.h"
+#include "desktop/widgets/captions.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/widgets.h"
 #include "engine/levels.h"
 #include "tests/qt/pdf.h"
-#include "ui/controls.h"
-#include "ui/layouts.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/captions.h"
-#include "ui/qt/look.h"
-#include "ui/qt/services.h"
-#include "ui/qt/widgets.h"
+#include "windows/controls.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 namespace {

@@ -10,11 +10,11 @@
 #include <cmath>
 #include <map>
 
+#include "desktop/widgets/colours.h"
+#include "desktop/widgets/pictures.h"
+#include "desktop/widgets/widgets.h"
 #include "tests/qt/palettes.h"
 #include "tests/qt/program.h"
-#include "ui/qt/colours.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/widgets.h"
 
 namespace tovimel {
 

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "desktop/binding.h"
+#include "desktop/widgets/widgets.h"
 #include "engine/levels.h"
 #include "tests/qt/program.h"
-#include "ui/controls.h"
-#include "ui/layouts.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/widgets.h"
-#include "ui/rows.h"
+#include "windows/controls.h"
+#include "windows/layouts.h"
+#include "windows/rows.h"
 
 namespace tovimel {
 namespace {

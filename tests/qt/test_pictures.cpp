@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/qt/pictures.h"
+#include "desktop/widgets/pictures.h"
 
 namespace tovimel {
 namespace {

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "desktop/ticker.h"
 #include "tests/qt/fidelity.h"
 #include "tests/qt/pdf.h"
 #include "tests/qt/program.h"
-#include "ui/qt/ticker.h"
 
 namespace tovimel {
 

@@ -9,15 +9,15 @@
 #include <set>
 #include <string>
 
+#include "desktop/binding.h"
+#include "desktop/widgets/captions.h"
+#include "desktop/widgets/ink.h"
+#include "desktop/widgets/look.h"
+#include "desktop/widgets/pictures.h"
+#include "desktop/widgets/widgets.h"
 #include "tests/problem_space.h"
-#include "ui/layouts.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/captions.h"
-#include "ui/qt/ink.h"
-#include "ui/qt/look.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/widgets.h"
-#include "ui/rows.h"
+#include "windows/layouts.h"
+#include "windows/rows.h"
 
 namespace tovimel {
 

@@ -10,13 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "desktop/binding.h"
+#include "desktop/services.h"
+#include "desktop/widgets/look.h"
 #include "engine/levels.h"
 #include "tests/qt/pdf.h"
-#include "ui/controls.h"
-#include "ui/layouts.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/look.h"
-#include "ui/qt/services.h"
+#include "windows/controls.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "ui/qt/ticker.h"
+#include "desktop/ticker.h"
 
 namespace tovimel {
 namespace {

@@ -7,11 +7,11 @@
 #include <QTranslator>
 #include <map>
 
+#include "desktop/translations.h"
+#include "desktop/widgets/widgets.h"
 #include "tests/qt/in_language.h"
 #include "tests/qt/program.h"
 #include "tovimel/version.h"
-#include "ui/qt/translations.h"
-#include "ui/qt/widgets.h"
 
 namespace tovimel {
 namespace {

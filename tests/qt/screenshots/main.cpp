@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <exception>
 
+#include "desktop/ticker.h"
 #include "tests/qt/in_language.h"
 #include "tests/qt/palettes.h"
 #include "tests/qt/program.h"
-#include "ui/qt/ticker.h"
 
 namespace {
 
