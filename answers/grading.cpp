@@ -10,6 +10,7 @@
 #include "engine/main_window.h"
 #include "engine/numbers.h"
 #include "windows/layouts.h"
+#include "windows/text.h"
 
 namespace tovimel {
 

@@ -7,6 +7,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "windows/text.h"
+
 namespace tovimel {
 namespace {
 
@@ -33,41 +35,9 @@ constexpr struct {
     {U'\uFF0C', ','}, {U'\u066B', '.'}, {U'\u066C', ','},
 };
 
-// Unicode's space separators (category Zs, Unicode 15.0) and the tab.
-bool IsSpace(char32_t c) {
-  return c == U' ' || c == U'\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
-         c == 0x202F || c == 0x205F || c == 0x3000;
-}
-
 // The spaces that separate thousands as "," does: no-break, narrow no-break and thin space.
 bool IsGroupSpace(char32_t c) {
   return c == 0xA0 || c == 0x202F || c == 0x2009;
-}
-
-// One character of a UTF-8 text: the character at `at` and the bytes it takes. A byte that does
-// not start a well-formed sequence is one character of its own that is no digit.
-struct Character {
-  char32_t code = 0;
-  std::size_t size = 0;  // 0 at the end of the text
-};
-
-Character Decode(std::string_view text, std::size_t at) {
-  if (at >= text.size()) return {};
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return {lead, 1};
-  const std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-  if (size == 0 || lead > 0xF4 || at + size > text.size()) return {0xFFFD, 1};
-  char32_t code = lead & (0x7F >> size);
-  for (std::size_t i = 1; i < size; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return {0xFFFD, 1};
-    code = (code << 6) | (byte(i) & 0x3F);
-  }
-  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < kLeast[size] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-    return {0xFFFD, 1};
-  }
-  return {code, size};
 }
 
 // 0..9 for a decimal digit of any script, -1 for anything else.
@@ -99,21 +69,6 @@ bool GroupOfThree(std::string_view text, std::size_t at) {
 }
 
 }  // namespace
-
-std::string_view Trim(std::string_view text) {
-  for (Character c = Decode(text, 0); c.size != 0 && IsSpace(c.code); c = Decode(text, 0)) {
-    text.remove_prefix(c.size);
-  }
-  // From the end: a space is one to three bytes, each one of them a well-formed character.
-  while (!text.empty()) {
-    std::size_t size = 1;
-    while (size < 3 && size < text.size() && (text[text.size() - size] & 0xC0) == 0x80) ++size;
-    const Character c = Decode(text, text.size() - size);
-    if (c.size != size || !IsSpace(c.code)) break;
-    text.remove_suffix(size);
-  }
-  return text;
-}
 
 double ReadNumber(std::string_view text) {
   text = Trim(text);

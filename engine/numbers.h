@@ -33,7 +33,4 @@ std::int32_t CheckedAdd(std::int32_t a, std::int32_t b);
 std::int32_t CheckedSub(std::int32_t a, std::int32_t b);
 std::int32_t CheckedMul(std::int32_t a, std::int32_t b);
 
-// Text without spaces (as ReadNumber skips them) at either end.
-std::string_view Trim(std::string_view text);
-
 }  // namespace tovimel

@@ -15,6 +15,7 @@
 
 #include "engine/numbers.h"
 #include "tests/program.h"
+#include "windows/text.h"
 
 namespace tovimel {
 

@@ -13,6 +13,7 @@
 #include "answers/grading.h"
 #include "engine/numbers.h"
 #include "tests/problem_space.h"
+#include "windows/text.h"
 
 namespace tovimel {
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/numbers.h"
+#include "windows/text.h"
 
 namespace tovimel {
 namespace {

@@ -7,12 +7,12 @@
 #include <iterator>
 #include <vector>
 
-#include "engine/numbers.h"
 #include "windows/answer_form_table.h"
 #include "windows/controls.h"
 #include "windows/layouts.h"
 #include "windows/rows.h"
 #include "windows/teacher_code.h"
+#include "windows/text.h"
 #include "windows/translate.h"
 
 namespace tovimel {
