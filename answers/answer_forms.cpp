@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "answers/answer_setup.h"
 #include "engine/main_window.h"
 #include "windows/answer_form_table.h"
 
@@ -139,6 +138,22 @@ void txtAnswer_GotFocus(MainWindow& w, int index) {
   if (index < 0 || index >= txtAnswer.count) return;
   const int length = static_cast<int>(w.form(txtAnswer[index]).text.size());
   w.form.setSelection(txtAnswer[index], 0, length);
+}
+
+void pickAnswerSlot(MainWindow& w) {
+  for (int k = 0; k < txtAnswer.count; ++k) {
+    if (!w.form(txtAnswer[k]).visible) continue;
+    // Giving a box the focus runs its focus handler. The form model runs no handler
+    // for the control that already holds the focus, so run it here: form 6's "1" is selected
+    // even when box 1 kept the focus through the change of form.
+    if (w.form.hasFocus(txtAnswer[k])) {
+      txtAnswer_GotFocus(w, k);
+    } else {
+      w.form.focus(txtAnswer[k]);
+    }
+    return;
+  }
+  // No box visible: the focus stays where it is.
 }
 
 }  // namespace tovimel

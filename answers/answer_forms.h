@@ -20,5 +20,7 @@ void ShowHideEntry(MainWindow& w, int show);
 void RestoreHiddenBoxes(MainWindow& w);
 // An answer box received the focus: select its whole text.
 void txtAnswer_GotFocus(MainWindow& w, int index);
+// Focus into the first visible answer box.
+void pickAnswerSlot(MainWindow& w);
 
 }  // namespace tovimel

@@ -63,20 +63,4 @@ void SetupAnswers(MainWindow& w) {
   pickAnswerSlot(w);
 }
 
-void pickAnswerSlot(MainWindow& w) {
-  for (int k = 0; k < txtAnswer.count; ++k) {
-    if (!w.form(txtAnswer[k]).visible) continue;
-    // Giving a box the focus runs its focus handler. The form model runs no handler
-    // for the control that already holds the focus, so run it here: form 6's "1" is selected
-    // even when box 1 kept the focus through the change of form.
-    if (w.form.hasFocus(txtAnswer[k])) {
-      txtAnswer_GotFocus(w, k);
-    } else {
-      w.form.focus(txtAnswer[k]);
-    }
-    return;
-  }
-  // No box visible: the focus stays where it is.
-}
-
 }  // namespace tovimel

@@ -7,7 +7,5 @@ struct MainWindow;
 
 // Chooses the answer form for the level (and, at level 4, the key's shape).
 void SetupAnswers(MainWindow& w);
-// Focus into the first visible answer box.
-void pickAnswerSlot(MainWindow& w);
 
 }  // namespace tovimel
