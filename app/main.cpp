@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   printer.setWindow(practice);
 
   sign_in.load();
-  practice.show();
-  start.show();
+  practice.showWindow();
+  start.showWindow();
   return QApplication::exec();
 }

@@ -9,8 +9,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
-#include "desktop/binding.h"
 #include "desktop/widgets/look.h"
 #include "desktop/widgets/widgets.h"
 
@@ -168,22 +168,22 @@ void InstallAccessibleInterfaces() {
   TheActivity();
 }
 
-AccessibleMirror::AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog)
-    : form_(form) {
+AccessibleMirror::AccessibleMirror(Form& form, std::vector<QWidget*> widgets, bool dialog)
+    : form_(form), widgets_(std::move(widgets)) {
   InstallAccessibleInterfaces();
+  QWidget* window = widgets_.front();
   // Tells a cue when the focus stays where it was. Orca reads a notification as it shows; it
   // drops Qt 6.4's changes of name and description, whose events carry no text.
-  notice_ = new QWidget(binding.window());
+  notice_ = new QWidget(window);
   notice_->setProperty(kNotice, true);
   notice_->setGeometry(0, 0, 0, 0);
   notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
   notice_->hide();
-  for (const Control& c : form_.controls()) {
-    QWidget* w = c.kind == Kind::Timer ? nullptr : binding.widget(c.id());
-    if (w && !Exposed(form_, c)) w->setProperty(kIgnored, true);
-    widgets_.push_back(w);
+  const auto& controls = form_.controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (widgets_[i] && !Exposed(form_, controls[i])) widgets_[i]->setProperty(kIgnored, true);
   }
-  binding.window()->setProperty(kDialog, dialog);
+  window->setProperty(kDialog, dialog);
   said_.resize(widgets_.size());
   Activity& activity = TheActivity();
   activity.mirrors.push_back(this);

@@ -12,8 +12,6 @@ class QWidget;
 
 namespace tovimel {
 
-class WindowBinding;
-
 // Gives the binding's own widgets their interfaces, and starts following whether assistive
 // technology is active; to be called before any of the widgets exists.
 void InstallAccessibleInterfaces();
@@ -26,7 +24,9 @@ void InstallAccessibleInterfaces();
 // at once when one becomes active.
 class AccessibleMirror {
  public:
-  AccessibleMirror(Form& form, const WindowBinding& binding, bool dialog);
+  // `widgets` holds the widget of each of the form's controls, in the form's order (nullptr for
+  // timers); `window` is the first of them.
+  AccessibleMirror(Form& form, std::vector<QWidget*> widgets, bool dialog);
   ~AccessibleMirror();
   AccessibleMirror(const AccessibleMirror&) = delete;
   AccessibleMirror& operator=(const AccessibleMirror&) = delete;

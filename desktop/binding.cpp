@@ -135,7 +135,10 @@ WindowBinding::WindowBinding(Form& form, Frame frame) : form_(form), frame_(fram
   form_.setInkMeasure(
       [this](const Control& c) { return MeasureInk(c, window_->devicePixelRatioF()); });
   observer_ = form_.observe([this](const Control& c, Change what) { onModel(c, what); });
-  accessible_ = std::make_unique<AccessibleMirror>(form_, *this, frame_ == Frame::Borderless);
+  std::vector<QWidget*> widgets;
+  for (const Slot& slot : slots_) widgets.push_back(slot.widget);
+  accessible_ =
+      std::make_unique<AccessibleMirror>(form_, std::move(widgets), frame_ == Frame::Borderless);
   if (const auto exit = EscapePresses(form_)) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
     connect(escape, &QShortcut::activated, this, [this, id = *exit] { press(id); });
@@ -423,7 +426,7 @@ void WindowBinding::applyTo(WindowWidget& w, const Control& c, const Changes& ch
   if (!changed.all && changed(&Props::visible)) {
     if (p.visible) {
       slots_[0].shown.visible = true;
-      show();
+      showWindow();
     } else {
       w.hide();
       if (owner_ && owner_->window_->isVisible()) owner_->window_->activateWindow();
@@ -509,7 +512,7 @@ void WindowBinding::applySelection(const Control& c, QLineEdit& edit) {
   }
 }
 
-void WindowBinding::show() {
+void WindowBinding::showWindow() {
   if (!form_.window().props.visible) return;
   if (!placed_) {
     placed_ = true;

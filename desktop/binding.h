@@ -51,7 +51,7 @@ class WindowBinding final : public QObject {
   const Form& form() const { return form_; }
 
   // Shows the window if the model has it visible, centred on the screen the first time.
-  void show();
+  void showWindow();
   // Keeps this window above `owner` (the sign-in over the practice window).
   void stayAbove(const WindowBinding& owner);
   // A user's click on a control, however the mouse or a key delivers it.

@@ -43,8 +43,8 @@ class Program {
     start.stayAbove(main);
     printer.setWindow(main);
     sign_in.load();
-    main.show();
-    start.show();
+    main.showWindow();
+    start.showWindow();
     Require(QTest::qWaitForWindowExposed(start.window()), "the sign-in window shows");
   }
 

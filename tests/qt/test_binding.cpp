@@ -314,7 +314,7 @@ TEST(Binding, WindowsArePlacedOnTheAvailableScreenArea) {
   }
   Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
-  b.show();
+  b.showWindow();
   EXPECT_EQ(b.window()->pos(),
             PlaceOnScreen(b.window()->size(), b.window()->screen()->availableGeometry()));
 }
