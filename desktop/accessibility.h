@@ -34,18 +34,22 @@ class AccessibleMirror {
   // Brings every name and description up to date now; changes of the model are otherwise told
   // when the running handler is done.
   void refresh();
+  // The toolkit has told assistive technology that the focus is on `widget`.
+  void focusTold(const QObject* widget);
 
  private:
-  // When the handler that changed the model is done: mirrors, and tells a cue that no focus
+  // When the handler that changed the model is done: mirrors, and tells the news that no focus
   // event carries.
   void settle();
+  void later();
   void mirror();
 
   QObject context_;  // the deferred refresh dies with the mirror
   bool pending_ = false;
-  QWidget* notice_ = nullptr;  // owned by the window
+  QWidget* notice_ = nullptr;  // owned by the window; without announcements only
   int told_cue_ = 0;
   const Control* told_focus_ = nullptr;
+  const Control* arrived_ = nullptr;  // where the focus was told since the last settle
   Form& form_;
   std::vector<QWidget*> widgets_;  // by control, nullptr for timers
   std::vector<Spoken> said_;

@@ -5,8 +5,12 @@
 
 #include <QAccessible>
 #include <QRadioButton>
+#include <functional>
 #include <map>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/qt/in_language.h"
 #include "tests/qt/program.h"
@@ -298,6 +302,146 @@ TEST(Accessibility, AssistiveInputAndActionsDoWhatTheStudentsDo) {
   EXPECT_EQ(p.form()(txtAnswer[2]).text, std::to_string(k[2]));
   p.form().click(cmdSubmit);
   EXPECT_EQ(p.form()(lblRight).text, " 1");
+}
+
+// What the binding tells a screen reader to say, as it goes out through Qt: on Qt 6.8 the
+// announcements; before, the description of each control the focus is told on and the name of
+// each notification that shows. Chains to the handler it replaces.
+class Ear {
+ public:
+  Ear() {
+    ear_ = this;
+    previous_ = QAccessible::installUpdateHandler(&Ear::Hear);
+  }
+  ~Ear() {
+    QAccessible::installUpdateHandler(previous_);
+    ear_ = nullptr;
+  }
+  Ear(const Ear&) = delete;
+  Ear& operator=(const Ear&) = delete;
+
+  // What was said since the last call, once the running handlers are done.
+  std::vector<std::string> take() {
+    QCoreApplication::processEvents();
+    return std::exchange(heard_, {});
+  }
+  // Descriptions told with a focus: with announcements, none carries news that could go stale.
+  std::vector<std::string> focusDescriptions;
+
+ private:
+  static void Hear(QAccessibleEvent* e) {
+    ear_->hear(e);
+    ear_->previous_(e);
+  }
+  void hear(QAccessibleEvent* e) {
+    QAccessibleInterface* a = e->accessibleInterface();
+    const std::string description = a ? a->text(QAccessible::Description).toStdString() : "";
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (e->type() == QAccessible::Focus) focusDescriptions.push_back(description);
+    if (e->type() == QAccessible::Announcement) {
+      const auto* told = static_cast<QAccessibleAnnouncementEvent*>(e);
+      // Polite: after the words of the focus, not over them; on the control that has it.
+      EXPECT_EQ(told->politeness(), QAccessible::AnnouncementPoliteness::Polite);
+      EXPECT_EQ(told->object(), QApplication::focusWidget());
+      heard_.push_back(told->message().toStdString());
+    }
+#else
+    if (e->type() == QAccessible::Focus && !description.empty()) heard_.push_back(description);
+    if (e->type() == QAccessible::ObjectShow && a && a->role() == QAccessible::Notification) {
+      heard_.push_back(a->text(QAccessible::Name).toStdString());
+    }
+#endif
+  }
+
+  static inline Ear* ear_ = nullptr;
+  QAccessible::UpdateHandler previous_ = nullptr;
+};
+
+// Each step of a keyboard run is heard once, whole and about the screen as it is then, whichever
+// way this Qt tells it.
+TEST(Accessibility, EachStepIsHeardOnceAsTheScreenStands) {
+  Program p;
+  Ear ear;
+  const auto focus = [] { return QApplication::focusWidget(); };
+  const auto press = [&](Qt::Key key) { QTest::keyClick(focus(), key); };
+  const auto type = [&](const std::string& text) {
+    QTest::keyClicks(focus(), QString::fromStdString(text));
+  };
+  const auto shown = [&](ControlId id) { return std::string(p.form()(id).text); };
+  const auto problem = [&] { return "root " + shown(lblProb[2]); };
+  const auto formName = [&](int k) {
+    return QAccessible::queryAccessibleInterface(p.widget(optAnswerForm[k]))
+        ->text(QAccessible::Name)
+        .toStdString();
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<std::string()> heard;  // what must be heard, from the screen after the act
+  };
+  const Step steps[] = {
+      {"OK", [&] { SignInWithDigits(p); },
+       [] { return std::string("No problem yet. Start is Shift+Tab away: press Enter on it."); }},
+      {"Shift+Tab twice and Down",
+       [&] {
+         press(Qt::Key_Backtab);
+         press(Qt::Key_Backtab);
+         ASSERT_EQ(focus(), p.widget(vsbLevel));
+         press(Qt::Key_Down);
+       },
+       [] { return std::string("Level 2."); }},
+      {"Up", [&] { press(Qt::Key_Up); }, [] { return std::string("Level 1."); }},
+      {"Tab and Enter on Start",
+       [&] {
+         press(Qt::Key_Tab);
+         ASSERT_EQ(focus(), p.widget(cmdStart));
+         press(Qt::Key_Return);
+       },
+       [&] { return "Problem 1 of 20: " + problem() + ". Answer form " + formName(3) + "."; }},
+      {"F2", [&] { press(Qt::Key_F2); },
+       [&] { return "Simplify " + problem() + ". Answer form " + formName(3) + "."; }},
+      {"a wrong coefficient",
+       [&] {
+         type(shown(lblProb[7]) + "1");
+         press(Qt::Key_Tab);
+         type(shown(lblProb[8]));
+         press(Qt::Key_Return);
+       },
+       [&] { return "Wrong: coefficient. Now the answer form " + formName(0) + "."; }},
+      {"the right answer",
+       [&] {
+         type(shown(lblProb[7]));
+         press(Qt::Key_Tab);
+         type(shown(lblProb[8]));
+         press(Qt::Key_Tab);
+         type("1");
+         press(Qt::Key_Return);
+       },
+       [] { return std::string("Right. 1 right of 2, grade 50%."); }},
+      {"Enter on Next", [&] { press(Qt::Key_Return); },
+       [&] { return "Problem 2 of 20: " + problem() + ". Answer form " + formName(3) + "."; }},
+      {"Tab to the forms and Down",
+       [&] {
+         for (int guard = 0; !qobject_cast<QRadioButton*>(focus()) && guard < 30; ++guard) {
+           press(Qt::Key_Tab);
+         }
+         ASSERT_EQ(focus(), p.widget(optAnswerForm[3]));
+         ear.take();  // passing the boxes and buttons tells no news
+         press(Qt::Key_Down);
+         QTest::qWait(50);  // the arrow's own focus move comes after its click
+       },
+       [&] { return "Answer form " + formName(4) + "."; }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    if (::testing::Test::HasFatalFailure()) return;
+    EXPECT_EQ(ear.take(), std::vector<std::string>{step.heard()});
+  }
+  EXPECT_TRUE(p.form()(optAnswerForm[4]).selected);
+  for (const std::string& d : ear.focusDescriptions) {
+    EXPECT_TRUE(d.empty() || d == "right" || d == "wrong") << d;
+  }
 }
 
 TEST(Keyboard, EscapeOnTheSignInIsExit) {
