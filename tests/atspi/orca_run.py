@@ -111,6 +111,19 @@ class Ears:
                      % (what, pattern, "\n  ".join(self.heard[-12:])))
             time.sleep(0.05)
 
+    def after(self, press, seconds=1.5):
+        """Presses, then waits a moment for a line: the next key would cut it short, and speech
+        cut short never reaches the file. Past the edge of the screen nothing is said."""
+        self.read()
+        count = len(self.heard)
+        press()
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            self.read()
+            if len(self.heard) > count:
+                return
+            time.sleep(0.05)
+
     def quiet(self, seconds=0.4):
         """Waits until Orca has said nothing new for a moment."""
         end = time.monotonic() + SPEECH_WAIT
@@ -160,31 +173,29 @@ class Screen:
                 out.append(child)
                 self._walk(child, out)
 
-    def _all(self, role, prefix):
-        """The objects of `role` whose name starts with `prefix`, as they stand now."""
-        key = (role, prefix)
-        if key not in self.found:
+    def _all(self, role):
+        """The objects of `role`, found once a problem shows: they stay while their names
+        change."""
+        if not self.found:
             app = wait_for("the program on the accessibility bus", self._app)
             every = []
             self._walk(app, every)
-            self.found[key] = [o for o in every
-                               if o.get_role() == role and o.get_name().startswith(prefix)]
-        for o in self.found[key]:
+            for o in every:
+                self.found.setdefault(o.get_role(), []).append(o)
+        for o in self.found.get(role, []):
             o.clear_cache()  # read the program, not a copy
-        return self.found[key]
+        return self.found.get(role, [])
 
     def _name(self, role, prefix):
-        got = [o.get_name() for o in self._all(role, prefix)]
-        got = [n for n in got if n.startswith(prefix)]
+        got = [n for n in (o.get_name() for o in self._all(role)) if n.startswith(prefix)]
         if len(got) != 1:
-            self.found.pop((role, prefix), None)
             fail("the screen shows %d of %r: %r" % (len(got), prefix, got))
         return got[0][len(prefix):]
 
     def problem(self):
         """(number, problem, answer form) as the window shows them."""
         Role = self.Atspi.Role
-        forms = [o for o in self._all(Role.RADIO_BUTTON, "")
+        forms = [o for o in self._all(Role.RADIO_BUTTON)
                  if o.get_state_set().contains(self.Atspi.StateType.CHECKED)]
         if len(forms) != 1:
             fail("%d answer forms are selected on the screen" % len(forms))
@@ -330,13 +341,11 @@ def play(desktop, ears, level, transcript, words, program):
     # Flat review: up to the top of the results screen, then down every line of it. Each value is
     # read with its name, once.
     for _ in range(8):
-        keys(desktop, "KP_Home")
-        time.sleep(0.2)
+        ears.after(lambda: keys(desktop, "KP_Home"))
     ears.quiet()
     top = len(ears.heard)
     for _ in range(10):
-        keys(desktop, "KP_Prior")
-        time.sleep(0.2)
+        ears.after(lambda: keys(desktop, "KP_Prior"))
     ears.quiet()
     screen = " | ".join(ears.heard[top - 1:])  # the top line, then the ones below
     for value in ("Problem 20", "Right 20", "Total 21", "Grade 95%", "Time ", "Level %d" % level,
@@ -354,8 +363,8 @@ def main():
         fail("usage: orca_run.py PATH_TO_TOVIMEL [TRANSCRIPT_DIR]")
     out_dir = sys.argv[2] if len(sys.argv) == 3 else None
     signal.signal(signal.SIGTERM, lambda *_: fail("stopped from outside"))
-    signal.signal(signal.SIGALRM, lambda *_: fail("took over four minutes"))
-    signal.alarm(240)
+    signal.signal(signal.SIGALRM, lambda *_: fail("took over six minutes"))
+    signal.alarm(360)
     desktop = Desktop()
     desktop.pids = []
     try:

@@ -355,6 +355,7 @@ class Ear {
 
   static inline Ear* ear_ = nullptr;
   QAccessible::UpdateHandler previous_ = nullptr;
+  std::vector<std::string> heard_;
 };
 
 // Each step of a keyboard run is heard once, whole and about the screen as it is then, whichever
