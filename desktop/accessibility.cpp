@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFocusFrame>
 #include <QHash>
 #include <QPointer>
@@ -160,9 +161,11 @@ void FocusFirst(QAccessibleEvent* event) {
   const QAccessible::UpdateHandler installed = QAccessible::installUpdateHandler(nullptr);
   QAccessible::updateAccessibility(event);
   QAccessible::installUpdateHandler(installed);
-  if (event->type() == QAccessible::Focus) {
-    for (AccessibleMirror* mirror : TheActivity().mirrors) mirror->focusTold(event->object());
-  }
+}
+
+std::function<void(const QAccessibleEvent&)>& Listener() {
+  static std::function<void(const QAccessibleEvent&)> listener;
+  return listener;
 }
 
 }  // namespace
@@ -175,6 +178,10 @@ void InstallAccessibleInterfaces() {
   }();
   (void)installed;
   TheActivity();
+}
+
+void ListenToAnnouncements(std::function<void(const QAccessibleEvent&)> listener) {
+  Listener() = std::move(listener);
 }
 
 AccessibleMirror::AccessibleMirror(Form& form, std::vector<QWidget*> widgets, bool dialog)
@@ -204,6 +211,8 @@ AccessibleMirror::AccessibleMirror(Form& form, std::vector<QWidget*> widgets, bo
   observer_ = form_.observe([this](const Control&, Change what) {
     if (what == Change::Props && TheActivity().active) later();
   });
+  QObject::connect(qApp, &QApplication::focusChanged, &context_,
+                   [this](QWidget*, QWidget* now) { focusTold(now); });
 }
 
 AccessibleMirror::~AccessibleMirror() {
@@ -217,7 +226,7 @@ void AccessibleMirror::refresh() {
 }
 
 void AccessibleMirror::focusTold(const QObject* widget) {
-  if (kNews != News::Announced) return;
+  if (kNews != News::Announced || !TheActivity().active) return;
   const auto it = std::find(widgets_.begin(), widgets_.end(), widget);
   if (it == widgets_.end()) return;
   arrived_ = &form_.controls()[static_cast<std::size_t>(it - widgets_.begin())];
@@ -246,6 +255,7 @@ void AccessibleMirror::settle() {
     QAccessibleAnnouncementEvent event(at ? at : widgets_.front(), ToQString(said));
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
+    if (Listener()) Listener()(event);
   }
   arrived_ = nullptr;
 #else

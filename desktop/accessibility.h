@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <vector>
 
 #include "windows/accessibility.h"
 #include "windows/form.h"
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace tovimel {
@@ -15,6 +17,10 @@ namespace tovimel {
 // Gives the binding's own widgets their interfaces, and starts following whether assistive
 // technology is active; to be called before any of the widgets exists.
 void InstallAccessibleInterfaces();
+
+// Every announcement a mirror sends is handed to `listener` too (nullptr: none). For tests:
+// offscreen no assistive technology is connected, and Qt passes on no event at all.
+void ListenToAnnouncements(std::function<void(const QAccessibleEvent&)> listener);
 
 // Mirrors every control's name and description onto its widget after each change of the model,
 // and gives the binding's own widgets accessible interfaces (labels as text, frames as named
@@ -34,10 +40,10 @@ class AccessibleMirror {
   // Brings every name and description up to date now; changes of the model are otherwise told
   // when the running handler is done.
   void refresh();
-  // The toolkit has told assistive technology that the focus is on `widget`.
-  void focusTold(const QObject* widget);
 
  private:
+  // The keyboard focus has come to `widget`, which the toolkit tells assistive technology.
+  void focusTold(const QObject* widget);
   // When the handler that changed the model is done: mirrors, and tells the news that no focus
   // event carries.
   void settle();

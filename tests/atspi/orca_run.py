@@ -140,7 +140,7 @@ def orca_words(desktop):
     """The words of the Orca installed here, by its version."""
     said = subprocess.run(["orca", "--version"], env=desktop.env, capture_output=True, text=True,
                           timeout=20).stdout
-    found = re.search(r"^(\d+)\.\d+", said, re.MULTILINE)
+    found = re.search(r"\b(\d+)\.\d+", said)  # "43.1"; "Orca version 48.1, AT-SPI2 ..."
     if not found:
         fail("orca --version said no version: %r" % said)
     major = int(found.group(1))
@@ -390,8 +390,9 @@ def main():
         if told:
             fail("the hidden key was spoken: %r" % told[:3])
     finally:
-        if out_dir:  # Orca's own log beside the transcripts, for whoever looks into a failure
-            shutil.copy(os.path.join(desktop.runtime, "orca.debug"), out_dir)
+        debug = os.path.join(desktop.runtime, "orca.debug")
+        if out_dir and os.path.exists(debug):  # Orca's own log, for whoever looks into a failure
+            shutil.copy(debug, out_dir)
         for pid in desktop.pids:
             try:
                 os.kill(pid, signal.SIGTERM)
