@@ -159,7 +159,7 @@ class Screen:
         self.program = program
         self.found = {}
 
-    def _app(self):
+    def app(self):
         if self.program.poll() is not None:
             fail("the program ended with status %d" % self.program.returncode)
         desktop = self.Atspi.get_desktop(0)
@@ -177,7 +177,7 @@ class Screen:
         """The objects of `role`, found once a problem shows: they stay while their names
         change."""
         if not self.found:
-            app = wait_for("the program on the accessibility bus", self._app)
+            app = wait_for("the program on the accessibility bus", self.app)
             every = []
             self._walk(app, every)
             for o in every:
@@ -271,6 +271,8 @@ def play(desktop, ears, level, transcript, words, program):
     screen = Screen(program)
     button = words["button"]
     start_line = len(ears.heard)
+    # A program starting on a busy machine may take longer than Orca takes to speak.
+    wait_for("the program on the accessibility bus", screen.app)
     ears.expect(r"Period", "the Period field")
     for text, field in (("3", "#ID or Student ID"), ("10234", r"Name \(Last, First\)"),
                         ("Rivera, Ana", "Teacher")):
