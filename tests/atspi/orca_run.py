@@ -33,7 +33,7 @@ PROBLEMS = 20
 # description keeps only its mark, so Orca 48 says the box alone.
 ORCA_WORDS = {
     43: {"button": "push button", "where am I": r"Problem 1 of 20: {problem}\."},
-    48: {"button": "button", "where am I": r"coefficient text\.(?:\s+selected)?"},
+    48: {"button": "button", "where am I": r"{box} text\."},
 }
 
 
@@ -304,7 +304,9 @@ def play(desktop, ears, level, transcript, words, program):
             # On demand: where-am-I in the box, then the program's own key.
             ears.quiet()
             keys(desktop, "KP_Enter")
-            ears.expect(words["where am I"].format(problem=re.escape(problem)), "where-am-I")
+            box = "coefficient" if level == 1 else "whole part"  # where the caret is
+            ears.expect(words["where am I"].format(problem=re.escape(problem), box=box),
+                        "where-am-I")
             keys(desktop, "F2")
             ears.expect(r"Simplify %s\.\s+Answer form %s\." % (
                 re.escape(problem), re.escape(screen.problem()[2])), "F2")
