@@ -113,6 +113,36 @@ QAccessibleInterface* Factory(const QString& class_name, QObject* object) {
   return it == roles.end() || !widget ? nullptr : new ControlInterface(widget, *it);
 }
 
+// Qt 6.4 tells a line edit's caret and selection before the focus that moved them there; Orca
+// then takes the focus for one it knows and does not announce it. Those of a control whose focus
+// has not been told yet are left out.
+QPointer<QObject>& Announced() {
+  static QPointer<QObject> announced;
+  return announced;
+}
+
+void FocusFirst(QAccessibleEvent* event) {
+  switch (event->type()) {
+    case QAccessible::Focus:
+      Announced() = event->object();
+      break;
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+      if (event->object() != Announced()) return;
+      break;
+    default:
+      break;
+  }
+  // Past this handler, to Qt's own bridge.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(&FocusFirst);
+}
+
+}  // namespace
+
+namespace {
+
 // Whether assistive technology is active, as Qt's accessibility bridge reports it, and the mirrors
 // to bring up to date when it becomes so.
 struct Activity final : QAccessible::ActivationObserver {
@@ -134,33 +164,6 @@ Activity& TheActivity() {
     return a;
   }();
   return *activity;
-}
-
-// Qt 6.4 tells a line edit's caret and selection before the focus that moved them there; Orca
-// then takes the focus for one it knows and does not announce it. Those of a control whose focus
-// has not been told yet are left out.
-QPointer<QObject>& Announced() {
-  static QPointer<QObject> announced;
-  return announced;
-}
-
-void FocusFirst(QAccessibleEvent* event) {
-  switch (event->type()) {
-    case QAccessible::Focus:
-      Announced() = event->object();
-      break;
-    case QAccessible::TextCaretMoved:
-    case QAccessible::TextSelectionChanged:
-      if (event->object() != Announced()) return;
-      break;
-    default:
-      break;
-  }
-  // Past this handler, to Qt's own bridge; then back to whichever handler stood, which may
-  // be one that calls this one.
-  const QAccessible::UpdateHandler installed = QAccessible::installUpdateHandler(nullptr);
-  QAccessible::updateAccessibility(event);
-  QAccessible::installUpdateHandler(installed);
 }
 
 std::function<void(const QAccessibleEvent&)>& Listener() {
