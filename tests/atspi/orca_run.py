@@ -7,8 +7,10 @@ is switched on as a desktop does it (the GNOME setting), speech-dispatcher write
 to a file, and Orca runs with its default settings. Keys go in through xdotool, as from a
 keyboard: digits, "-", Tab, Shift+Tab, arrows and Enter (and once per run where-am-I and F2).
 One run at level 1 and one at level 5, from sign-in to the results screen, which it then reads
-by flat review (KP_Home, KP_Prior); each answer is worked out from the problem as Orca spoke it,
-one per run is wrong on purpose. Every wait is bounded; all it starts, it stops.
+by flat review (KP_Home, KP_Prior). Keys come at a student's pace: no pause lets Orca catch up.
+Each problem, form and score Orca speaks must be the one the screen shows then, read from the
+accessibility tree; each answer is worked out from the screen, one per run is wrong on purpose.
+Every wait is bounded; all it starts, it stops.
 
 usage: orca_run.py PATH_TO_TOVIMEL [TRANSCRIPT_DIR]
 """
