@@ -98,8 +98,16 @@ TEST(Spoken, TheKeySaysNothingUntilItIsShownThenItsValue) {
   EXPECT_EQ(Speak(t.f, t.f.control(fraKey)), Spoken{});
 }
 
+// What the focus says with the news in its description. Announced instead, the same news goes
+// out alone and the description keeps only the box's mark.
 std::string Said(const Form& f) {
-  return Speak(f, *f.focused()).description;
+  const Control& c = *f.focused();
+  const std::string in_description = Speak(f, c).description;
+  const std::string news = f.cue() != Cue::None ? CueSaid(f) : ArrivalSaid(f, c);
+  const std::string mark = Speak(f, c, News::Announced).description;
+  EXPECT_TRUE(mark.empty() || mark == "right" || mark == "wrong") << mark;
+  EXPECT_EQ(news.empty() ? mark : news, in_description);
+  return in_description;
 }
 
 // Types the key's parts into the boxes of "a root b" (level 1) and submits.

@@ -386,7 +386,13 @@ std::string ReadFraction(const Form& form, ControlId frame) {
   return "";
 }
 
-Spoken Speak(const Form& form, const Control& c) {
+std::string ArrivalSaid(const Form& form, const Control& c) {
+  const Row* row = FindRow(form, c);
+  if (!row || row->tells != Tells::Mark || !Heard(form, c) || !NoProblemYet(form)) return "";
+  return Fill(Say::NoProblemYet);
+}
+
+Spoken Speak(const Form& form, const Control& c, News news) {
   if (!Heard(form, c)) return {};
   const Row* row = FindRow(form, c);
   const Tells tells = row ? row->tells : Tells::Nothing;
@@ -421,9 +427,12 @@ Spoken Speak(const Form& form, const Control& c) {
   if (tells == Tells::Mark) {
     if (c.props.back == kRightBox) out.description = Fill(Say::Right);
     if (c.props.back == kWrongBox) out.description = Fill(Say::Wrong);
-    if (NoProblemYet(form)) out.description = Fill(Say::NoProblemYet);
   }
   if (tells == Tells::Guard && KeyCanBeShown(form)) out.description = Fill(Say::KeyHidden);
+  if (news == News::Announced) return out;
+  if (std::string arrival = ArrivalSaid(form, c); !arrival.empty()) {
+    out.description = std::move(arrival);
+  }
   if (form.cue() != Cue::None && form.hasFocus(c.id())) {
     if (std::string cue = CueSaid(form); !cue.empty()) out.description = std::move(cue);
   }

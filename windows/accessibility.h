@@ -27,12 +27,23 @@ bool Exposed(const Form& form, const Control& c);
 // not heard.
 bool Heard(const Form& form, const Control& c);
 
+// Where the news goes: what must be heard at once, the window's cue (Form::setCue) and, before
+// the first problem, the way to Start. A toolkit without announcements puts it in the focused
+// control's description, which a screen reader reads as the focus arrives; one with
+// announcements sends it as one, and the descriptions keep only what stands (a box's mark): a
+// screen reader that keeps a description for a while would read out stale news.
+enum class News { InDescription, Announced };
+
 // The control's name and description as they stand now; both empty unless it is heard, so
 // nothing hidden, the answer key above all, can be read. A label's name carries its value
 // ("Right 7", "Level 3", "Simplify root 450"); an answer box's description its mark after
-// "&Submit". The focused control's description tells the window's cue (Form::setCue): the new
-// problem, the verdict, the chosen answer form, the revealed key.
-Spoken Speak(const Form& form, const Control& c);
+// "&Submit". With the news in descriptions, the focused control's tells the window's cue: the
+// new problem, the verdict, the chosen answer form, the revealed key.
+Spoken Speak(const Form& form, const Control& c, News news = News::InDescription);
+
+// The news that arriving at `c` tells, with no cue: before the first problem, an answer box
+// says that Start is Shift+Tab away. Empty otherwise.
+std::string ArrivalSaid(const Form& form, const Control& c);
 
 // What the window's cue tells now ("Problem 3 of 20: root 450. Answer form a root b."); empty
 // without a cue.
