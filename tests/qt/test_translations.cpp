@@ -4,14 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QTranslator>
+#include <cmath>
 #include <map>
+#include <string>
+#include <utility>
 
+#include "desktop/binding.h"
 #include "desktop/translations.h"
+#include "desktop/widgets/captions.h"
 #include "desktop/widgets/widgets.h"
+#include "engine/levels.h"
 #include "tests/qt/in_language.h"
 #include "tests/qt/program.h"
 #include "tovimel/version.h"
+#include "windows/layouts.h"
 
 namespace tovimel {
 namespace {
@@ -108,6 +116,57 @@ TEST(Translations, GermanCaptionsOnTheWidgetsWhileTheModelKeepsTheEnglish) {
   p.pressEnterOnSignIn();
   p.chooseLevel(3);
   EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblLevelShow))->text(), "Stufe 3");
+}
+
+constexpr const char16_t* kLanguages[] = {u"en", u"de", u"fr", u"es", u"ru", u"he", u"ar"};
+
+// Every caption of both windows, in every language, is drawn whole where the binding sets it:
+// not cut short, at 80 % of its size or more; the level caption at every level.
+TEST(Translations, EveryCaptionIsDrawnWholeInEveryLanguage) {
+  static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+  for (const char16_t* name : kLanguages) {
+    const QString language = QString::fromUtf16(name);
+    const InLanguage in({language});
+    Form practice(MainWindowLayout(kLevelCount));
+    Form sign_in(SignInLayout());
+    WindowBinding a(practice, WindowBinding::Frame::Titled);
+    WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+    int checked = 0;
+    const auto check = [&](const WindowBinding& binding, const Control& c) {
+      const QWidget* w = binding.widget(c.id());
+      Caption laid;
+      QString shown;
+      if (const auto* label = qobject_cast<const LabelWidget*>(w)) {
+        laid = label->laidOut();
+        shown = label->text();
+      } else if (const auto* button = qobject_cast<const ButtonWidget*>(w)) {
+        laid = button->laidOut();
+        shown = button->text();
+      } else if (const auto* frame = qobject_cast<const FrameWidget*>(w)) {
+        laid = frame->laidOut();
+        shown = frame->caption();
+      } else {
+        return;
+      }
+      SCOPED_TRACE(language.toStdString() + ": " + c.key() + " \"" + shown.toStdString() + "\"");
+      EXPECT_FALSE(laid.elided);
+      EXPECT_GE(laid.font.pixelSize(), std::ceil(w->font().pixelSize() * 0.8));
+      ++checked;
+    };
+    for (auto [form, binding] : {std::pair{&practice, &a}, std::pair{&sign_in, &b}}) {
+      for (const Control& c : form->controls()) {
+        if (c.kind == Kind::Window || !QString::fromStdString(c.props.text).contains(letter)) {
+          continue;
+        }
+        check(*binding, c);
+      }
+    }
+    for (int level = 1; level <= kLevelCount; ++level) {
+      practice.setText(frmTovimel3::lblLevelShow, "Level " + std::to_string(level));
+      check(a, practice.control(frmTovimel3::lblLevelShow));
+    }
+    EXPECT_EQ(checked, 24 + kLevelCount);  // 19 captions and 5 frames, each level
+  }
 }
 
 }  // namespace
