@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QDir>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <cmath>
@@ -118,14 +119,30 @@ TEST(Translations, GermanCaptionsOnTheWidgetsWhileTheModelKeepsTheEnglish) {
   EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblLevelShow))->text(), "Stufe 3");
 }
 
-constexpr const char16_t* kLanguages[] = {u"en", u"de", u"fr", u"es", u"ru", u"he", u"ar"};
+// English and every language the build made a catalogue of, so a new language is tested as
+// soon as it is built.
+QStringList Languages() {
+  QStringList languages = {QStringLiteral("en")};
+  for (QString file : QDir(QStringLiteral(TOVIMEL_QM_DIR))
+                          .entryList({QStringLiteral("tovimel_*.qm")}, QDir::Files, QDir::Name)) {
+    languages << file.remove(QStringLiteral("tovimel_")).remove(QStringLiteral(".qm"));
+  }
+  return languages;
+}
+
+// The tables below would pass in English alone if the catalogues were not found.
+TEST(Translations, TheTablesGoOverEveryBuiltLanguage) {
+  const QStringList languages = Languages();
+  for (const char* language : {"en", "de", "fr", "es", "ru", "he", "ar"}) {
+    EXPECT_TRUE(languages.contains(QLatin1String(language))) << language;
+  }
+}
 
 // Every caption of both windows, in every language, is drawn whole where the binding sets it:
 // not cut short, at 80 % of its size or more; the level caption at every level.
 TEST(Translations, EveryCaptionIsDrawnWholeInEveryLanguage) {
   static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
-  for (const char16_t* name : kLanguages) {
-    const QString language = QString::fromUtf16(name);
+  for (const QString& language : Languages()) {
     const InLanguage in({language});
     Form practice(MainWindowLayout(kLevelCount));
     Form sign_in(SignInLayout());
