@@ -186,5 +186,41 @@ TEST(Translations, EveryCaptionIsDrawnWholeInEveryLanguage) {
   }
 }
 
+// Every language plays a whole run with the controls found by their names, whatever their
+// captions and access keys: twenty problems, one answered wrong first, ending on the results
+// screen, whose button prints the page.
+TEST(Translations, AWholeRunPlaysInEveryLanguage) {
+  for (const QString& language : Languages()) {
+    SCOPED_TRACE(language.toStdString());
+    const InLanguage in({language});
+    ASSERT_EQ(in.loaded, language == u"en" ? QString() : language);
+    Program p;
+    p.signIn("3", "10234", "Rivera, Ana", "Okafor");
+    p.pressEnterOnSignIn();
+    ASSERT_TRUE(p.practiceActive());
+    p.click(cmdStart);
+    for (int n = 1; n <= 20; ++n) {
+      SCOPED_TRACE(n);
+      ASSERT_EQ(p.form()(lblProbCount).text, std::to_string(n));
+      if (n == 13) {
+        p.answer(false);
+        p.submit();
+      }
+      p.answer(true);
+      p.submit();
+      if (n < 20) p.next();
+    }
+    EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblRight))->text(), " 20");
+    EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblWrong))->text(), " 21");
+    EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblPercent))->text(), " 95%");
+    auto* print = qobject_cast<QAbstractButton*>(p.widget(cmdPrintIt));
+    ASSERT_TRUE(print && print->isVisible() && print->isEnabled());
+    EXPECT_EQ(print->text(), QCoreApplication::translate("Caption", "Print Results"));
+    EXPECT_EQ(print->text() == u"Print Results", language == u"en");
+    p.click(cmdPrintIt);
+    EXPECT_EQ(p.printer.files().size(), 1u);
+  }
+}
+
 }  // namespace
 }  // namespace tovimel
