@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation>&amp;تحقق</translation>
+        <translation>تحقق (&amp;S)</translation>
     </message>
     <message>
         <source>Total</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;التالي</translation>
+        <translation>التالي (&amp;N)</translation>
     </message>
     <message>
         <source>Grade</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Tovimel</source>

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation>&amp;בדיקה</translation>
+        <translation>בדיקה (&amp;S)</translation>
     </message>
     <message>
         <source>Total</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;הבא</translation>
+        <translation>הבא (&amp;N)</translation>
     </message>
     <message>
         <source>Grade</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;יציאה</translation>
+        <translation>יציאה (&amp;X)</translation>
     </message>
     <message>
         <source>Tovimel</source>

@@ -201,8 +201,14 @@ std::string SignWord(std::string_view sign) {
   return "";
 }
 
-// A caption without its access-key marks: "E&xit" reads "Exit".
+// A caption without its access-key marks: "E&xit" reads "Exit". A key marked after the caption
+// in parentheses, as Hebrew and Arabic do it ("יציאה (&X)"), is not read at all.
 std::string Caption(std::string_view text) {
+  constexpr std::string_view kAfter = " (&";
+  if (const auto at = text.rfind(kAfter);
+      at != std::string_view::npos && at + kAfter.size() + 2 == text.size() && text.back() == ')') {
+    text = text.substr(0, at);
+  }
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&' && i + 1 < text.size()) ++i;

@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QKeySequence>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTranslator>
 #include <cmath>
 #include <map>
@@ -119,6 +121,12 @@ TEST(Translations, GermanCaptionsOnTheWidgetsWhileTheModelKeepsTheEnglish) {
   EXPECT_EQ(qobject_cast<QLabel*>(p.widget(lblLevelShow))->text(), "Stufe 3");
 }
 
+bool ShowActive(const WindowBinding& b) {
+  b.window()->show();
+  b.window()->activateWindow();
+  return QTest::qWaitForWindowActive(b.window());
+}
+
 // English and every language the build made a catalogue of, so a new language is tested as
 // soon as it is built.
 QStringList Languages() {
@@ -183,6 +191,65 @@ TEST(Translations, EveryCaptionIsDrawnWholeInEveryLanguage) {
       check(a, practice.control(frmTovimel3::lblLevelShow));
     }
     EXPECT_EQ(checked, 24 + kLevelCount);  // 19 captions and 5 frames, each level
+  }
+}
+
+// Every window's access keys are unique in every language, each presses its own button, and
+// none is marked under a Hebrew or Arabic letter, where an underline reads as a vowel mark (a
+// patah is a bar beneath the letter): those languages mark a Latin letter in parentheses after
+// the caption, as KDE does for scripts without underlines.
+TEST(Translations, AccessKeysAreUniqueAndNeverUnderAHebrewOrArabicLetter) {
+  for (const QString& language : Languages()) {
+    SCOPED_TRACE(language.toStdString());
+    const InLanguage in({language});
+    Form practice(MainWindowLayout(kLevelCount));
+    Form sign_in(SignInLayout());
+    const struct {
+      Form& form;
+      WindowBinding::Frame frame;
+      int keys;
+    } windows[] = {{practice, WindowBinding::Frame::Titled, 3},
+                   {sign_in, WindowBinding::Frame::Borderless, 0}};
+    for (const auto& window : windows) {
+      WindowBinding b(window.form, window.frame);
+      std::string pressed;
+      std::map<QString, std::string> taken;
+      for (const Control& c : window.form.controls()) {
+        auto* button = qobject_cast<QAbstractButton*>(b.widget(c.id()));
+        const QString text = button ? button->text() : QString();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) continue;
+        SCOPED_TRACE(c.key() + " \"" + text.toStdString() + "\"");
+        const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        ASSERT_GE(at, 0);
+        const QChar::Script script = text[at + 1].script();
+        EXPECT_TRUE(script != QChar::Script_Hebrew && script != QChar::Script_Arabic);
+        // Latin in a right-to-left caption only as "caption (&K)", at its end.
+        if (language == u"he" || language == u"ar") {
+          EXPECT_TRUE(text.endsWith(QStringLiteral(" (&") + text[at + 1] + u')'));
+        }
+        // Heard without the key, which the screen reader tells as the button's shortcut.
+        const QString name = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        EXPECT_FALSE(name.contains(u'&') || name.contains(u'(')) << name.toStdString();
+        const auto [was, added] = taken.emplace(key.toString(), c.key());
+        EXPECT_TRUE(added) << key.toString().toStdString() << " also marks " << was->second;
+        window.form.setVisible(c.id(), true);
+        window.form.setEnabled(c.id(), true);
+        window.form.onClick(c.id(), [&pressed, name = c.key()] { pressed = name; });
+      }
+      EXPECT_EQ(static_cast<int>(taken.size()), window.keys);
+      if (taken.empty()) continue;
+      ASSERT_TRUE(ShowActive(b));
+      for (const auto& [key, control] : taken) {
+        pressed.clear();
+        // With the letter's own text, as a keyboard of its script sends it.
+        const QChar letter = key.back().toLower();
+        QTest::sendKeyEvent(QTest::Click, b.window(), Qt::Key(letter.toUpper().unicode()),
+                            QString(letter), Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pressed == control; }))
+            << key.toStdString() << " should press " << control << ", pressed " << pressed;
+      }
+    }
   }
 }
 
