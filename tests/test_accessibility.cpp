@@ -49,8 +49,13 @@ TEST(Spoken, PatternsAreTranslatedWholeBeforeTheirPlacesAreFilled) {
   for (int i = 0; i < 6; ++i) t.f.setText(lblProb[i], numbers[i]);
   t.f.setText(lblName, "Total, Ana");
   {
-    const Hook upper([](const char* context, const char* source) {
-      return std::string(context) + "[" + source + "]";
+    // A counted pattern gets its count, which fills its %n as Qt's translate does.
+    const Hook upper([](const char* context, const char* source, int n) {
+      std::string text = source;
+      if (const auto at = text.find("%n"); n >= 0 && at != std::string::npos) {
+        text.replace(at, 2, std::to_string(n));
+      }
+      return std::string(context) + "[" + text + "]";
     });
     EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name,
               "Speech[Simplify Speech[1350 over Speech[the quantity Speech[9 plus Speech[150 root "

@@ -2,6 +2,7 @@
 #include "windows/accessibility.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <initializer_list>
 #include <iterator>
@@ -56,7 +57,7 @@ constexpr std::string_view kSay[] = {
     QT_TRANSLATE_NOOP("Speech", "%1 minus %2"),
     QT_TRANSLATE_NOOP("Speech", "minus %1"),
     QT_TRANSLATE_NOOP("Speech", "root %1"),
-    QT_TRANSLATE_NOOP("Speech", "%1 root %2"),
+    QT_TRANSLATE_N_NOOP("Speech", "%n root %1"),
     QT_TRANSLATE_NOOP("Speech", "%1 over %2"),
     QT_TRANSLATE_NOOP("Speech", "the quantity %1,"),
     QT_TRANSLATE_NOOP("Speech", "the quantity %1"),
@@ -96,6 +97,16 @@ std::string FillPattern(std::string_view pattern, std::initializer_list<std::str
 
 std::string Fill(Say what, std::initializer_list<std::string_view> args = {}) {
   return FillPattern(Translate(tr_context::kSpeech, kSay[static_cast<std::size_t>(what)]), args);
+}
+
+// "3 root 2": the coefficient is the pattern's count, so that a language whose word for root
+// follows its number says "3 корня из 2" and "5 корней из 2". Read as the program reads numbers.
+std::string TimesRoot(std::string_view coefficient, std::string_view radicand) {
+  const long long read = std::atoll(std::string(Trim(coefficient)).c_str());
+  const int count = static_cast<int>(std::clamp<long long>(read, 0, INT_MAX));
+  const std::string pattern =
+      TranslateCount(tr_context::kSpeech, kSay[static_cast<std::size_t>(Say::TimesRoot)], count);
+  return FillPattern(pattern, {radicand});
 }
 
 // What a control tells, beyond a fixed name.
@@ -190,8 +201,14 @@ std::string SignWord(std::string_view sign) {
   return "";
 }
 
-// A caption without its access-key marks: "E&xit" reads "Exit".
+// A caption without its access-key marks: "E&xit" reads "Exit". A key marked after the caption
+// in parentheses, as Hebrew and Arabic do it ("יציאה (&X)"), is not read at all.
 std::string Caption(std::string_view text) {
+  constexpr std::string_view kAfter = " (&";
+  if (const auto at = text.rfind(kAfter);
+      at != std::string_view::npos && at + kAfter.size() + 2 == text.size() && text.back() == ')') {
+    text = text.substr(0, at);
+  }
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&' && i + 1 < text.size()) ++i;
@@ -220,10 +237,9 @@ Term ReadRow(const Form& form, const ProblemRow& row) {
                     radicand = shown(row.radicand);
   std::string term = coefficient;
   if (form(row.sign).visible) {
-    term = coefficient.empty() ? Fill(Say::Root, {radicand})
-                               : Fill(Say::TimesRoot, {coefficient, radicand});
+    term = coefficient.empty() ? Fill(Say::Root, {radicand}) : TimesRoot(coefficient, radicand);
   } else if (!radicand.empty()) {
-    term = coefficient.empty() ? radicand : Fill(Say::TimesRoot, {coefficient, radicand});
+    term = coefficient.empty() ? radicand : TimesRoot(coefficient, radicand);
   }
   if (whole.empty()) return {term};
   if (term.empty()) return {whole};
@@ -248,8 +264,8 @@ Term ReadValue(long long a, long long b, long long c) {
     if (c == 1) {
       root = size;
     } else {
-      root = size == "1" ? Fill(Say::Root, {std::to_string(c)})
-                         : Fill(Say::TimesRoot, {size, std::to_string(c)});
+      root =
+          size == "1" ? Fill(Say::Root, {std::to_string(c)}) : TimesRoot(size, std::to_string(c));
     }
   }
   if (root.empty()) return {std::to_string(a)};

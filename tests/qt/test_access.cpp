@@ -194,16 +194,16 @@ TEST(Accessibility, GermanIsSpokenFromTheTranslation) {
   ExpectSpokenAsTheModelHasIt(p.main);
   const Form& f = p.form();
   const QString problem =
-      QString::fromStdString(f(lblProb[1]).text + " Wurzel " + f(lblProb[2]).text);
+      QString::fromStdString(f(lblProb[1]).text + " mal Wurzel aus " + f(lblProb[2]).text);
   ExpectNames(p.main, {{txtAnswer[1], "Faktor vor der Wurzel"},
-                       {optAnswerForm[0], "a Wurzel b durch c"},
+                       {optAnswerForm[0], "a mal Wurzel aus b durch c"},
                        {lblRight, "Richtig 0"},
                        {cmdSubmit, "Prüfen"}});
   EXPECT_EQ(QAccessible::queryAccessibleInterface(p.widget(fraProb))->text(QAccessible::Name),
             "Vereinfache " + problem);
   EXPECT_EQ(f(cmdSubmit).text, "&Submit");
   EXPECT_EQ(told(p.widget(txtAnswer[1])),
-            "Aufgabe 1 von 20: " + problem + ". Antwortform a Wurzel b.");
+            "Aufgabe 1 von 20: " + problem + ". Antwortform a mal Wurzel aus b.");
   p.answer(false);
   p.click(cmdSubmit);
   ExpectSpokenAsTheModelHasIt(p.main);
@@ -213,6 +213,34 @@ TEST(Accessibility, GermanIsSpokenFromTheTranslation) {
   p.click(cmdSubmit);
   ExpectSpokenAsTheModelHasIt(p.main);
   EXPECT_EQ(p.widget(txtAnswer[1])->accessibleDescription(), "richtig");
+}
+
+// A word that follows a number takes that number's plural form: in Russian "1 корень", "3 корня",
+// "5 корней", by the last two digits; in English "3 root 2" whatever the number.
+TEST(Accessibility, TheRootAgreesWithItsNumber) {
+  const struct {
+    const char* coefficient;
+    const char* russian;
+  } rows[] = {
+      {"1", "1 корень из 2"},     {"2", "2 корня из 2"},        {"4", "4 корня из 2"},
+      {"5", "5 корней из 2"},     {"11", "11 корней из 2"},     {"14", "14 корней из 2"},
+      {"21", "21 корень из 2"},   {"22", "22 корня из 2"},      {"25", "25 корней из 2"},
+      {"111", "111 корней из 2"}, {"1350", "1350 корней из 2"},
+  };
+  const auto heard = [](const char* coefficient) {
+    Program p;
+    SignInWithDigits(p);
+    p.chooseLevel(2);
+    p.click(cmdStart);
+    p.form().setText(lblProb[1], coefficient);
+    p.form().setText(lblProb[2], "2");
+    return ReadFraction(p.form(), fraProb);
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(heard(r.coefficient), std::string(r.coefficient) + " root 2");
+  const testing::InLanguage russian({QStringLiteral("ru")});
+  ASSERT_EQ(russian.loaded, "ru");
+  for (const auto& r : rows) EXPECT_EQ(heard(r.coefficient), r.russian);
 }
 
 TEST(Keyboard, AWholeRunNeedsOnlyDigitsTabAndEnter) {
