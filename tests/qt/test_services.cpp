@@ -296,7 +296,7 @@ TEST(QtPrinter, WithNoPrinterTwoPrintsOfferTwoNewFilesAndReplaceNone) {
   }
   std::vector<QString> offered;
   QtPrinter printer(
-      [&](QPrinter& p, QWidget*) {
+      [&](QPrinter& p, QWidget*, const QString&) {
         offered.push_back(p.outputFileName());
         return true;  // the student takes the name offered
       },
@@ -324,7 +324,7 @@ TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
   QTemporaryDir dir;
   const QString chosen = dir.filePath("chosen.pdf");
   int asked = 0;
-  QtPrinter printer([&](QPrinter& p, QWidget* window) {
+  QtPrinter printer([&](QPrinter& p, QWidget* window, const QString&) {
     ++asked;
     EXPECT_EQ(window, b.window());
     p.setOutputFormat(QPrinter::PdfFormat);
