@@ -25,11 +25,28 @@ QString Attribute(const cups_dest_t* dest, const char* name) {
   return value ? QString::fromUtf8(value) : QString();
 }
 
-// Why a queue did not take a job: what whoever stopped it wrote (cupsreject -r), else the
-// scheduler's error.
+// What whoever stopped the queue or made it refuse jobs wrote (cupsreject -r, cupsdisable -r);
+// the list of queues leaves it out.
+QString StateMessage(const QString& queue) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                   "/printers/%s", queue.toUtf8().constData());
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "printer-state-message");
+  ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+  QString message;
+  if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT)) {
+    message = QString::fromUtf8(ippGetString(a, 0, nullptr));
+  }
+  ippDelete(response);
+  return message;
+}
+
+// Why a queue did not take a job: its own message, else the scheduler's error.
 QString Reason(const QString& queue, const QString& error) {
-  const Dest dest = Named(queue);
-  const QString message = dest ? Attribute(dest.get(), "printer-state-message") : QString();
+  const QString message = StateMessage(queue);
   return message.isEmpty() ? error : message;
 }
 
@@ -66,7 +83,7 @@ QueueReply SendToQueue(const QString& queue, const QString& title, const QByteAr
   // Taken, but a stopped queue keeps it until someone starts the printer.
   const Dest now = Named(queue);
   if (now && Attribute(now.get(), "printer-state") == QLatin1String("5")) {
-    return {QueueReply::Took::Held, Attribute(now.get(), "printer-state-message")};
+    return {QueueReply::Took::Held, StateMessage(queue)};
   }
   return {QueueReply::Took::Yes, {}};
 }

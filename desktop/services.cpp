@@ -20,8 +20,10 @@
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "desktop/binding.h"
 #include "desktop/print_queue.h"
@@ -183,13 +185,20 @@ std::optional<QString> WriteWhole(const QString& file, const QByteArray& bytes) 
   // Written beside it under another name and renamed once complete, so that a cut-off page
   // never takes the name.
   QSaveFile out(file);
+  const auto failed = [&] {
+    // Qt tells a full disk as an unknown error; the student should hear what it is.
+    if (QStorageInfo(QFileInfo(file).absolutePath()).bytesAvailable() < bytes.size()) {
+      return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    }
+    return out.errorString();
+  };
   if (!out.open(QIODevice::WriteOnly)) return out.errorString();
   if (out.write(bytes) != bytes.size()) {
-    const QString error = out.errorString();
+    const QString error = failed();
     out.cancelWriting();
     return error;
   }
-  if (!out.commit()) return out.errorString();
+  if (!out.commit()) return failed();
   return std::nullopt;
 }
 
