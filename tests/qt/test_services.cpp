@@ -194,6 +194,40 @@ TEST(ProposedPdfFile, CutsALongNameByBytesBetweenCharacters) {
   }
 }
 
+// The cut falls between characters as a reader sees them: an emoji is never split into its two
+// UTF-16 halves, and an accent written as a combining mark goes with its letter.
+TEST(ProposedPdfFile, CutsANameOnlyBetweenWholeCharacters) {
+  QTemporaryDir dir;
+  const QDate date(2026, 12, 8);
+  const QString a220(220, u'a'), a222(222, u'a'), a225(225, u'a');
+  const QString grin = QString::fromUtf8("\xF0\x9F\x98\x80");                   // U+1F600, 4 bytes
+  const QString thumb = QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD");  // with a tone
+  const QString e_acute = QStringLiteral("e") + QChar(0x0301);
+  // 228 bytes of room for the name, 224 once " (2)" is added.
+  const struct {
+    QString student;
+    QString first, second;  // the name in the first file and in the " (2)" file
+  } rows[] = {
+      {a225 + grin, a225, a225.left(224)},     // 229 bytes: the emoji goes whole
+      {a222 + e_acute, a222 + e_acute, a222},  // 225: fits, then goes with its accent
+      {a220 + thumb, a220 + thumb, a220},      // 228: fits, then goes with its tone
+      {a220 + e_acute + grin, a220 + e_acute + grin, a220 + e_acute},  // 227
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    const QString folder = dir.filePath(QString::number(&row - rows));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& want : {row.first, row.second}) {
+      const QString file = ProposedPdfFile(folder, row.student, date);
+      const QString name = QFileInfo(file).fileName().section(QStringLiteral(" - "), 1, 1);
+      EXPECT_EQ(name.toStdU32String(), want.toStdU32String());
+      EXPECT_LE(QFileInfo(file).fileName().toUtf8().size(), 255);
+      QFile taken(file);
+      ASSERT_TRUE(taken.open(QIODevice::WriteOnly)) << file.toStdString();
+    }
+  }
+}
+
 // The folder offered: documents, else home, else the temporary folder; only a folder the user
 // may write in, and never one made up from an unset HOME.
 TEST(PdfFolder, IsTheFirstWritableOfDocumentsHomeAndTemporary) {
