@@ -28,6 +28,7 @@
 #include "desktop/binding.h"
 #include "desktop/print_queue.h"
 #include "desktop/widgets/look.h"
+#include "windows/accessibility.h"
 #include "windows/controls.h"
 
 namespace tovimel {
@@ -204,8 +205,14 @@ std::optional<QString> WriteWhole(const QString& file, const QByteArray& bytes) 
 
 bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window, const QString& why) {
   QPrintDialog dialog(&printer, window);
-  // What became of the last try, where the student looks and a screen reader starts.
-  if (!why.isEmpty()) dialog.setWindowTitle(why);
+  // The title is heard first as the dialog opens: what became of the last try, and what Enter
+  // does now, the file's full place included (the dialog shows it two Tabs away).
+  QString offered;
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    offered = ToQString(SaveOfferedSaid(printer.outputFileName().toStdString()));
+  }
+  const QString title = ToQString(BothSaid(why.toStdString(), offered.toStdString()));
+  if (!title.isEmpty()) dialog.setWindowTitle(title);
   return dialog.exec() == QDialog::Accepted;
 }
 

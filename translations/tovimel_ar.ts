@@ -445,5 +445,9 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>يحفظ Enter الصفحة باسم %1؛ أو اختر طابعة.</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter speichert die Seite als %1; oder einen Drucker wählen.</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@ Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reve
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Intro guarda la página como %1; o elige una impresora.</translation>
+    </message>
 </context>
 </TS>

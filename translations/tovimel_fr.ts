@@ -445,5 +445,9 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Entrée enregistre la page sous %1 ; ou choisis une imprimante.</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter сохранит страницу как %1; или выберите принтер.</translation>
+    </message>
 </context>
 </TS>

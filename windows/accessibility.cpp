@@ -52,6 +52,7 @@ enum class Say {
   PageSaved,
   PageNotWritten,
   TwoSentences,
+  SaveOffered,
   Count
 };
 
@@ -88,6 +89,7 @@ constexpr std::string_view kSay[] = {
     QT_TRANSLATE_NOOP("Speech", "The page was saved as %1."),
     QT_TRANSLATE_NOOP("Speech", "The page could not be saved as %1: %2. Nothing of it was kept."),
     QT_TRANSLATE_NOOP("Speech", "%1 %2"),
+    QT_TRANSLATE_NOOP("Speech", "Enter saves the page as %1; or choose a printer."),
 };
 static_assert(std::size(kSay) == static_cast<std::size_t>(Say::Count));
 
@@ -385,6 +387,10 @@ std::string PageWentSaid(const PageWent& page) {
       return Fill(Say::PageNotWritten, {page.where, why});
   }
   return "";
+}
+
+std::string SaveOfferedSaid(std::string_view file) {
+  return Fill(Say::SaveOffered, {file});
 }
 
 std::string BothSaid(std::string_view first, std::string_view second) {

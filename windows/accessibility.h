@@ -55,6 +55,8 @@ struct PageWent {
 
 // The sentence that tells it, on the screen and to a screen reader; empty for Nowhere.
 std::string PageWentSaid(const PageWent& page);
+// What the dialog that offers the page as a file does on Enter, heard first as it opens.
+std::string SaveOfferedSaid(std::string_view file);
 // Two sentences as one text (a refusal, then where the page was saved instead).
 std::string BothSaid(std::string_view first, std::string_view second);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -9,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "desktop/binding.h"
 #include "desktop/services.h"
@@ -373,6 +376,35 @@ TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(PdfPageCount(ReadFile(chosen)), 1);
   EXPECT_EQ(printer.files(), std::vector<QString>{chosen});
+}
+
+// The dialog that offers the page as a file is heard first by its title: what became of the last
+// try, then what Enter does, with the file's full place.
+TEST(QtPrinter, TheDialogsTitleSaysWhyAndWhereEnterSaves) {
+  const QString file = QDir::temp().filePath("Tovimel - Rivera, Ana - 2026-12-09.pdf");
+  const QString saves = "Enter saves the page as " + file + "; or choose a printer.";
+  const struct {
+    QString why;
+    QString title;
+  } rows[] = {
+      {"", saves},
+      {"The printer classroom did not take the page: Out of paper.",
+       "The printer classroom did not take the page: Out of paper. " + saves},
+  };
+  for (const auto& row : rows) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    QString title;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      title = dialog->windowTitle();
+      qobject_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_FALSE(QtPrinter::AskWithDialog(printer, nullptr, row.why));
+    EXPECT_EQ(title, row.title);
+  }
 }
 
 }  // namespace
