@@ -464,5 +464,33 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
             <numerusform>%n جذر %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>أُرسلت الصفحة إلى الطابعة %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>الطابعة %1 متوقفة: تنتظر الصفحة في طابورها حتى يشغّل أحدٌ الطابعة.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>لم تقبل الطابعة %1 الصفحة: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>حُفظت الصفحة باسم %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>تعذّر حفظ الصفحة باسم %1: %2. لم يُحتفظ بشيء منها.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>يحفظ Enter الصفحة باسم %1؛ أو اختر طابعة.</translation>
+    </message>
 </context>
 </TS>

@@ -460,5 +460,33 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
             <numerusform>%n mal Wurzel aus %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>Die Seite ging an den Drucker %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>Der Drucker %1 ist angehalten: Die Seite wartet in seiner Warteschlange, bis jemand den Drucker startet.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>Der Drucker %1 hat die Seite nicht angenommen: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>Die Seite wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>Die Seite konnte nicht als %1 gespeichert werden: %2. Nichts davon wurde behalten.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter speichert die Seite als %1; oder einen Drucker wählen.</translation>
+    </message>
 </context>
 </TS>

@@ -460,5 +460,33 @@ Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reve
             <numerusform>%n raíz de %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>La página se envió a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>La impresora %1 está detenida: la página espera en su cola hasta que alguien ponga en marcha la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>La impresora %1 no aceptó la página: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>La página se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>No se pudo guardar la página como %1: %2. No se conservó nada de ella.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Intro guarda la página como %1; o elige una impresora.</translation>
+    </message>
 </context>
 </TS>

@@ -460,5 +460,33 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
             <numerusform>%n racine de %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>La page est partie vers l’imprimante %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>L’imprimante %1 est arrêtée : la page attend dans sa file jusqu’à ce que quelqu’un redémarre l’imprimante.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>L’imprimante %1 n’a pas accepté la page : %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>La page a été enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>La page n’a pas pu être enregistrée sous %1 : %2. Rien n’en a été gardé.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Entrée enregistre la page sous %1 ; ou choisis une imprimante.</translation>
+    </message>
 </context>
 </TS>

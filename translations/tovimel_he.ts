@@ -460,5 +460,33 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
             <numerusform>%n שורש %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>הדף נשלח למדפסת %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>המדפסת %1 עצורה: הדף ממתין בתור שלה עד שמישהו יפעיל את המדפסת.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>המדפסת %1 לא קיבלה את הדף: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>הדף נשמר בשם %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>לא ניתן היה לשמור את הדף בשם %1: %2. שום חלק ממנו לא נשמר.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter שומר את הדף בשם %1; או בחר מדפסת.</translation>
+    </message>
 </context>
 </TS>

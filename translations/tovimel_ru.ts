@@ -461,5 +461,33 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
             <numerusform>%n корней из %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>Страница отправлена на принтер %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>Принтер %1 остановлен: страница ждёт в его очереди, пока кто-нибудь не запустит принтер.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>Принтер %1 не принял страницу: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>Страница сохранена как %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>Не удалось сохранить страницу как %1: %2. Ничего из неё не сохранено.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter сохранит страницу как %1; или выберите принтер.</translation>
+    </message>
 </context>
 </TS>

@@ -47,6 +47,13 @@ enum class Say {
   LevelChosen,
   KeyShown,
   KeyHidden,
+  PagePrinted,
+  PageHeld,
+  PageRefused,
+  PageSaved,
+  PageNotWritten,
+  TwoSentences,
+  SaveOffered,
   Count
 };
 
@@ -75,6 +82,15 @@ constexpr std::string_view kSay[] = {
     QT_TRANSLATE_NOOP("Speech", "Level %1."),
     QT_TRANSLATE_NOOP("Speech", "Answer key: %1."),
     QT_TRANSLATE_NOOP("Speech", "Enter shows the answer key."),
+    QT_TRANSLATE_NOOP("Speech", "The page went to the printer %1."),
+    QT_TRANSLATE_NOOP(
+        "Speech",
+        "The printer %1 is stopped: the page waits in its queue until someone starts the printer."),
+    QT_TRANSLATE_NOOP("Speech", "The printer %1 did not take the page: %2."),
+    QT_TRANSLATE_NOOP("Speech", "The page was saved as %1."),
+    QT_TRANSLATE_NOOP("Speech", "The page could not be saved as %1: %2. Nothing of it was kept."),
+    QT_TRANSLATE_NOOP("Speech", "%1 %2"),
+    QT_TRANSLATE_NOOP("Speech", "Enter saves the page as %1; or choose a printer."),
 };
 static_assert(std::size(kSay) == static_cast<std::size_t>(Say::Count));
 
@@ -362,8 +378,41 @@ std::string CueSaid(const Form& form) {
       return Fill(Say::LevelChosen, {std::to_string(form(vsbLevel).value)});
     case Cue::KeyShown:
       return Fill(Say::KeyShown, {ReadKey(form)});
+    case Cue::PageWent:
+      return form(lblPageWent).visible ? form(lblPageWent).text : "";
   }
   return "";
+}
+
+std::string PageWentSaid(const PageWent& page) {
+  // A reason of its own may end with a full stop; the sentence brings its own.
+  std::string_view why = Trim(page.why);
+  while (!why.empty() && why.back() == '.') why.remove_suffix(1);
+  switch (page.to) {
+    case PageWent::To::Nowhere:
+      return "";
+    case PageWent::To::Printer:
+      return Fill(Say::PagePrinted, {page.where});
+    case PageWent::To::Held:
+      return Fill(Say::PageHeld, {page.where});
+    case PageWent::To::Refused:
+      return Fill(Say::PageRefused, {page.where, why});
+    case PageWent::To::File:
+      return Fill(Say::PageSaved, {page.where});
+    case PageWent::To::NotWritten:
+      return Fill(Say::PageNotWritten, {page.where, why});
+  }
+  return "";
+}
+
+std::string SaveOfferedSaid(std::string_view file) {
+  return Fill(Say::SaveOffered, {file});
+}
+
+std::string BothSaid(std::string_view first, std::string_view second) {
+  if (first.empty()) return std::string(second);
+  if (second.empty()) return std::string(first);
+  return Fill(Say::TwoSentences, {first, second});
 }
 
 bool Exposed(const Form& form, const Control& c) {

@@ -49,6 +49,28 @@ std::string ArrivalSaid(const Form& form, const Control& c);
 // without a cue.
 std::string CueSaid(const Form& form);
 
+// What became of a printed page.
+struct PageWent {
+  enum class To {
+    Nowhere,     // the student cancelled
+    Printer,     // the queue took it
+    Held,        // the queue took it but is stopped: the page waits there
+    Refused,     // the queue did not take it; `why` says why
+    File,        // saved whole as the file `where`
+    NotWritten,  // the file `where` could not be written whole, and nothing of it was kept
+  };
+  To to = To::Nowhere;
+  std::string where;  // the printer's name or the file's full path
+  std::string why;    // the scheduler's or the file system's reason
+};
+
+// The sentence that tells it, on the screen and to a screen reader; empty for Nowhere.
+std::string PageWentSaid(const PageWent& page);
+// What the dialog that offers the page as a file does on Enter, heard first as it opens.
+std::string SaveOfferedSaid(std::string_view file);
+// Two sentences as one text (a refusal, then where the page was saved instead).
+std::string BothSaid(std::string_view first, std::string_view second);
+
 // The fraction a frame shows, read aloud from its shown parts: "1350 root 450 over 150 root 90",
 // "1 over the quantity 3 plus 2 root 5". Empty for a frame that shows no fraction.
 std::string ReadFraction(const Form& form, ControlId frame);

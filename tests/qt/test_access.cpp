@@ -296,7 +296,22 @@ TEST(Keyboard, AWholeRunNeedsOnlyDigitsTabAndEnter) {
   EXPECT_EQ(p.printer.files().size(), 0u);
   QTest::qWait(kDoubledEnterMs + 50);
   press(Qt::Key_Return);
-  EXPECT_EQ(p.printer.files().size(), 1u);
+  ASSERT_EQ(p.printer.files().size(), 1u);
+  // Where the page went: on the results screen, and told while the focus stays on the button.
+  const QString said = "The page was saved as " + p.printer.files()[0] + ".";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(ToQString(p.form()(lblPageWent).text), said);
+  EXPECT_TRUE(p.widget(lblPageWent)->isVisible());
+  EXPECT_EQ(p.widget(lblPageWent)->accessibleName(), said);
+  EXPECT_EQ(focus(), p.widget(cmdPrintIt));
+  QStringList told;
+  for (QWidget* w : p.widget(cmdPrintIt)->window()->findChildren<QWidget*>()) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (a && a->role() == QAccessible::Notification && w->isVisible()) {
+      told << a->text(QAccessible::Name);
+    }
+  }
+  EXPECT_EQ(told, QStringList{said});
 }
 
 TEST(Keyboard, FormsPicturesBoxesAndTheScrollBarAnswerAsInAnyWindow) {
