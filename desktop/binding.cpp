@@ -273,6 +273,11 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
       label->setOneLine(c.look.one_line);
+      // A caption in a box one sees keeps off its sides.
+      const auto& window_back = form_.window().props.back;
+      if (!c.look.auto_size && (c.look.border || (c.props.back && c.props.back != window_back))) {
+        label->setInnerMargin(kInnerMargin);
+      }
       const auto [above, below] = c.look.one_line ? std::pair(0, 0) : CaptionRoom(form_, c);
       label->setRoom(above, below);
       if (c.look.clickable) connect(label, &LabelWidget::clicked, this, [this, i] { click(i); });

@@ -155,12 +155,17 @@ void LabelWidget::setRoom(int above, int below) {
   setBackground(own_background_);
 }
 
+void LabelWidget::setInnerMargin(int margin) {
+  inner_margin_ = margin;
+  keepBox();
+}
+
 void LabelWidget::keepBox() {
   // The frame and contents keep to the box. Qt recomputes the margins when the style or frame
   // changes, taking a frame too small for its contents for none: set them again after it.
-  if (room().isNull()) return;
-  const int edge = frameWidth();
-  setContentsMargins(room() + QMargins(edge, edge, edge, edge));
+  if (room().isNull() && inner_margin_ == 0) return;
+  const int edge = frameWidth(), side = edge + inner_margin_;
+  setContentsMargins(room() + QMargins(side, edge, side, edge));
 }
 
 void LabelWidget::changeEvent(QEvent* event) {

@@ -48,6 +48,8 @@ class LabelWidget final : public QLabel {
   void setBackground(bool own);
   bool ownBackground() const { return own_background_; }
   QMargins room() const { return {0, room_above_, 0, room_below_}; }
+  // Pixels kept free between the caption and the box's left and right edges (inside its frame).
+  void setInnerMargin(int margin);
   // A caption that never takes a second line: it shrinks further instead (see captions.h).
   void setOneLine(bool one) { one_line_ = one; }
   // The caption as this label draws it on `device` (nullptr: the screen), in the label's
@@ -68,7 +70,12 @@ class LabelWidget final : public QLabel {
   int room_above_ = 0, room_below_ = 0;
   bool own_background_ = false;
   bool one_line_ = false;
+  int inner_margin_ = 0;
 };
+
+// The room a label whose box one sees (a border or a background of its own) keeps between its
+// caption and the box's sides.
+inline constexpr int kInnerMargin = 2;
 
 // The room above and below a caption label in pixels: the free height between it and the
 // nearest controls over and under it in its container, less a 2-pixel gap. Captions are the

@@ -9,7 +9,10 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -631,6 +634,60 @@ TEST(Captions, ACaptionStandsAtTheEdgeItIsAlignedTo) {
       }
     }
     EXPECT_GE(checked, 3);
+  }
+}
+
+}  // namespace
+}  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// In every language every caption in a box one sees keeps off its sides: a label's ink keeps the
+// inner margin inside its border or coloured background (less a pixel a glyph may overhang
+// its advance), a button's stays within the face's contents; down, each stays within them.
+TEST(Captions, EveryCaptionKeepsTheInnerMarginOfItsBoxInEveryLanguage) {
+  for (const char* language : kLanguages) {
+    SCOPED_TRACE(language);
+    const InLanguage in(QStringList{QString::fromLatin1(language)});
+    Form practice(MainWindowLayout(kLevelCount));
+    Form sign_in(SignInLayout());
+    practice.setVisible(pw::cmdPrintIt, true);
+    practice.setEnabled(pw::cmdPrintIt, true);
+    WindowBinding a(practice, WindowBinding::Frame::Titled);
+    WindowBinding b(sign_in, WindowBinding::Frame::Borderless);
+    int checked = 0;
+    for (auto [form, binding] : {std::pair{&practice, &a}, std::pair{&sign_in, &b}}) {
+      const auto window_back = form->window().props.back;
+      for (const Control& c : form->controls()) {
+        if (!c.look.translated || c.kind == Kind::Window) continue;
+        QWidget* w = binding->widget(c.id());
+        QRect box;
+        int margin = 0;
+        if (c.kind == Kind::Label &&
+            (c.look.border || (c.props.back && c.props.back != window_back))) {
+          const int edge = qobject_cast<QLabel*>(w)->frameWidth();
+          box = QRect(QPoint(), PxRect(c.props).size()).adjusted(edge, edge, -edge, -edge);
+          box.translate(0, qobject_cast<LabelWidget*>(w)->room().top());
+          margin = kInnerMargin - 1;
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+          QStyleOptionButton option;
+          option.initFrom(button);
+          box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        } else {
+          continue;
+        }
+        SCOPED_TRACE(c.key());
+        const QRect ink = InkOf(w);
+        ASSERT_FALSE(ink.isEmpty());
+        ++checked;
+        EXPECT_GE(ink.left() - box.left(), margin);
+        EXPECT_GE(box.right() - ink.right(), margin);
+        EXPECT_GE(ink.top(), box.top());
+        EXPECT_LE(ink.bottom(), box.bottom());
+      }
+    }
+    EXPECT_GE(checked, 8);
   }
 }
 
