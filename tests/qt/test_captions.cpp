@@ -11,10 +11,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -688,6 +690,67 @@ TEST(Captions, EveryCaptionKeepsTheInnerMarginOfItsBoxInEveryLanguage) {
       }
     }
     EXPECT_GE(checked, 8);
+  }
+}
+
+}  // namespace
+}  // namespace tovimel
+
+namespace tovimel {
+namespace {
+
+// The printed page's text is the captions' letters, in every language, as a teacher searching
+// or copying it finds them: pdftotext reads back each caption's words. Qt writes each glyph
+// with the first character the font maps to it, so an Arabic letter in a joined form reads as
+// its presentation form (U+FE70 to U+FEFF); those are compared by compatibility (NFKC), every
+// other script exactly (see the README's "Translations").
+TEST(Captions, ThePrintedPageReadsBackAsTheCaptionsInEveryLanguage) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  ASSERT_FALSE(tool.isEmpty()) << "pdftotext (poppler-utils) is needed to read the page back";
+  QTemporaryDir dir;
+  for (const char* language : kLanguages) {
+    SCOPED_TRACE(language);
+    const InLanguage in(QStringList{QString::fromLatin1(language)});
+    Form practice(MainWindowLayout(kLevelCount));
+    practice.setVisible(pw::cmdPrintIt, true);
+    WindowBinding a(practice, WindowBinding::Frame::Titled);
+    const QString file = dir.filePath(QString::fromLatin1(language) + QStringLiteral(".pdf"));
+    const QTransform page = Print(*a.window(), file);
+    const bool rtl = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+    int checked = 0, compatible = 0;
+    for (const Control& c : practice.controls()) {
+      if (!c.look.translated || !c.props.visible || c.kind == Kind::Frame ||
+          c.kind == Kind::Window) {
+        continue;
+      }
+      const QWidget* w = a.widget(c.id());
+      if (!w->isVisibleTo(a.window())) continue;
+      QString expected;
+      if (const auto* label = qobject_cast<const QLabel*>(w)) expected = label->text();
+      if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        expected = button->text().remove(u'&');
+      }
+      if (expected.isEmpty()) continue;
+      SCOPED_TRACE(c.key() + " \"" + expected.toStdString() + "\"");
+      ++checked;
+      // pdftotext gives right-to-left text letter by letter in the order the glyphs stand: there
+      // the caption's letters are compared, each as often as it is typed.
+      const auto letters = [&](QString text) {
+        text = WithoutBlanks(text);
+        if (rtl) std::sort(text.begin(), text.end());
+        return text;
+      };
+      const QString read = WordsIn(file, page, *w);
+      if (letters(read) == letters(expected)) continue;
+      ++compatible;
+      EXPECT_EQ(letters(read.normalized(QString::NormalizationForm_KC)).toStdString(),
+                letters(expected).toStdString());
+    }
+    EXPECT_GE(checked, 10);
+    // Only Arabic joins its letters into forms of their own.
+    if (std::string(language) != "ar") {
+      EXPECT_EQ(compatible, 0);
+    }
   }
 }
 
