@@ -273,9 +273,11 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
       label->setOneLine(c.look.one_line);
-      // A caption in a box one sees keeps off its sides.
+      // A caption in a box one sees keeps off its sides; the student's data keeps every pixel
+      // for the letters it may have to cut.
       const auto& window_back = form_.window().props.back;
-      if (!c.look.auto_size && (c.look.border || (c.props.back && c.props.back != window_back))) {
+      if (c.look.translated && !c.look.auto_size &&
+          (c.look.border || (c.props.back && c.props.back != window_back))) {
         label->setInnerMargin(kInnerMargin);
       }
       const auto [above, below] = c.look.one_line ? std::pair(0, 0) : CaptionRoom(form_, c);
