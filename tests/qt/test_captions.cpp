@@ -3,6 +3,7 @@
 // twice: with the program's fonts, and with a fontconfig that knows DejaVu only.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -482,6 +483,19 @@ using testing::InLanguage;
 // English and the six translations.
 const char* const kLanguages[] = {"en", "de", "es", "fr", "he", "ru", "ar"};
 
+// Fails, naming what is missing, where no installed font writes `language`'s script: its
+// captions would show and print as nothing.
+void ExpectAFontFor(const char* language) {
+  const std::map<std::string, QFontDatabase::WritingSystem> scripts = {
+      {"he", QFontDatabase::Hebrew},
+      {"ar", QFontDatabase::Arabic},
+      {"ru", QFontDatabase::Cyrillic}};
+  const auto it = scripts.find(language);
+  if (it == scripts.end()) return;
+  EXPECT_FALSE(QFontDatabase::families(it->second).isEmpty())
+      << "no installed font has the letters of \"" << language << "\"";
+}
+
 // The page's lines of words within a widget's box: the distinct heights pdftotext finds words at.
 int LinesIn(const QString& pdf, const QTransform& to_points, const QWidget& w) {
   const QRectF box = to_points.mapRect(QRectF(w.mapTo(w.window(), QPoint()), w.size()));
@@ -509,6 +523,7 @@ TEST(Captions, TheLevelCaptionStaysOnOneLineInEveryLanguage) {
     SCOPED_TRACE(language);
     const InLanguage in(QStringList{QString::fromLatin1(language)});
     ASSERT_EQ(in.loaded.isEmpty(), std::string(language) == "en");
+    ExpectAFontFor(language);
     Form practice(MainWindowLayout(kLevelCount));
     WindowBinding a(practice, WindowBinding::Frame::Titled);
     const auto* label = qobject_cast<const LabelWidget*>(a.widget(pw::lblLevelShow));
@@ -711,6 +726,7 @@ TEST(Captions, ThePrintedPageReadsBackAsTheCaptionsInEveryLanguage) {
   for (const char* language : kLanguages) {
     SCOPED_TRACE(language);
     const InLanguage in(QStringList{QString::fromLatin1(language)});
+    ExpectAFontFor(language);
     Form practice(MainWindowLayout(kLevelCount));
     practice.setVisible(pw::cmdPrintIt, true);
     WindowBinding a(practice, WindowBinding::Frame::Titled);
