@@ -5,6 +5,7 @@ screen, above it, with the keyboard focus in the Period field.
 
 Three desktops, each private and started here:
   x11       Xvfb, no window manager: the program places its windows itself
+  x11-640   the same on a 640 x 480 screen, which the practice window does not fit
   wayland   weston (headless) with Qt's Wayland plugin: the compositor places them
   xwayland  the same weston running Xwayland, the program on X through it
 
@@ -12,7 +13,7 @@ Positions come from the window system itself: xwininfo on X, weston's scene grap
 protocol, weston-debug) on Wayland. The focus is read through AT-SPI, as a screen reader sees it.
 Every wait is bounded; all it starts, it stops. A missing tool fails, naming its package.
 
-usage: signin_place.py x11|wayland|xwayland PATH_TO_TOVIMEL
+usage: signin_place.py x11|x11-640|wayland|xwayland PATH_TO_TOVIMEL
 """
 import os
 import re
@@ -223,9 +224,12 @@ def focused_field():
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ("x11", "wayland", "xwayland"):
-        fail("usage: signin_place.py x11|wayland|xwayland PATH_TO_TOVIMEL")
+    global SCREEN
+    if len(sys.argv) != 3 or sys.argv[1] not in ("x11", "x11-640", "wayland", "xwayland"):
+        fail("usage: signin_place.py x11|x11-640|wayland|xwayland PATH_TO_TOVIMEL")
     leg, program = sys.argv[1:]
+    if leg == "x11-640":
+        SCREEN = (640, 480)
     need("dbus-daemon", "dbus")
     if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         fail("the accessibility bus is missing: install the Debian package at-spi2-core")
@@ -235,7 +239,7 @@ def main():
     except (ImportError, ValueError):
         fail("AT-SPI for Python is missing: install the Debian packages python3-gi "
              "gir1.2-atspi-2.0")
-    if leg == "x11":
+    if leg.startswith("x11"):
         need("Xvfb", "xvfb")
     else:
         need("weston", "weston")
@@ -247,7 +251,7 @@ def main():
 
     desktop = Desktop()
     try:
-        if leg == "x11":
+        if leg.startswith("x11"):
             desktop.xvfb()
         else:
             desktop.weston(xwayland=leg == "xwayland")
@@ -284,7 +288,7 @@ def main():
     problems = []
     # A window manager's frame around the practice window moves its centre from that of the
     # client area by up to half a title bar; with no frame (Xvfb) the centres agree to the pixel.
-    slack_x, slack_y = (1, 1) if leg == "x11" else (8, 20)
+    slack_x, slack_y = (1, 1) if leg.startswith("x11") else (8, 20)
     dx = (sx + sw / 2) - (px + pw / 2)
     dy = (sy + sh / 2) - (py + ph / 2)
     if abs(dx) > slack_x or abs(dy) > slack_y:
