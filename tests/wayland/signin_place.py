@@ -192,20 +192,22 @@ def x_tie(desktop, window):
 
 def wayland_tie(log):
     """Title -> the title of the top-level it was made a child of (xdg_toplevel.set_parent), from
-    the requests the program logged with WAYLAND_DEBUG=1. Object ids are reused once destroyed,
-    so the log is followed in order."""
+    the requests the program logged with WAYLAND_DEBUG=1 (libwayland writes an object as
+    interface@id, from 1.23 on as interface#id). Object ids are reused once destroyed, so the
+    log is followed in order."""
+    top = r"xdg_toplevel[@#](\d+)"
     titles, parents = {}, {}
     for line in open(log, errors="replace"):
-        m = re.search(r"-> xdg_surface@\d+\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line)
+        m = re.search(r"-> xdg_surface[@#]\d+\.get_toplevel\(new id " + top + r"\)", line)
         if m:
             titles[m.group(1)] = parents[m.group(1)] = None
-        m = re.search(r"-> xdg_toplevel@(\d+)\.set_parent\((?:xdg_toplevel@(\d+)|nil)\)", line)
+        m = re.search("-> " + top + r"\.set_parent\((?:" + top + r"|nil)\)", line)
         if m:
             parents[m.group(1)] = m.group(2)
-        m = re.search(r'-> xdg_toplevel@(\d+)\.set_title\("(.*)"\)', line)
+        m = re.search("-> " + top + r'\.set_title\("(.*)"\)', line)
         if m:
             titles[m.group(1)] = m.group(2)
-        m = re.search(r"-> xdg_toplevel@(\d+)\.destroy\(\)", line)
+        m = re.search("-> " + top + r"\.destroy\(\)", line)
         if m:
             titles.pop(m.group(1), None)
             parents.pop(m.group(1), None)
