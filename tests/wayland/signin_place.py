@@ -10,7 +10,8 @@ Three desktops, each private and started here:
   wayland   weston (headless) with Qt's Wayland plugin: the compositor places them
   xwayland  the same weston running Xwayland, the program on X through it
   mutter-xwayland      GNOME's compositor, mutter (headless, a virtual monitor), the program
-  mutter-xwayland-640  on X through its Xwayland; the second on a 640 x 480 monitor
+  mutter-xwayland-640  on X through its Xwayland; the second on a 640 x 480 monitor (run by
+                       hand: see tests/wayland/CMakeLists.txt)
 
 weston's desktop shell puts every new top-level window at a random spot, tied to another or not,
 so under weston the sign-in window is not asked to be centred: what is checked there is what a
