@@ -185,7 +185,9 @@ void WindowBinding::build() {
   const auto& controls = form_.controls();
   Qt::WindowFlags flags = Qt::Window;
   if (frame_ == Frame::Borderless) {
-    flags = Qt::Tool | Qt::FramelessWindowHint;
+    // A dialog, tied to its owner by stayAbove(): the type of window that desktops keep over
+    // its owner and out of the task bar.
+    flags = Qt::Dialog | Qt::FramelessWindowHint;
   } else {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -526,9 +528,15 @@ void WindowBinding::showWindow() {
   if (!form_.window().props.visible) return;
   if (!placed_) {
     placed_ = true;
-    QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    const QWidget* owner = owner_ && owner_->window_->isVisible() ? owner_->window_.get() : nullptr;
+    QScreen* screen = (owner ? owner : window_.get())->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
     if (screen) {
-      window_->move(PlaceOnScreen(window_->size(), screen->availableGeometry()));
+      const QRect area = screen->availableGeometry();
+      // Centred over the owner wherever it went. A Wayland compositor ignores both and places
+      // the window itself, by the tie to its owner.
+      window_->move(owner ? PlaceOver(window_->size(), owner->frameGeometry(), area)
+                          : PlaceOnScreen(window_->size(), area));
     }
   }
   window_->show();

@@ -50,9 +50,11 @@ class WindowBinding final : public QObject {
   Ticker* timer(ControlId id) const;
   const Form& form() const { return form_; }
 
-  // Shows the window if the model has it visible, centred on the screen the first time.
+  // Shows the window if the model has it visible, the first time centred over its owner
+  // (stayAbove) where the owner is shown, otherwise on the screen.
   void showWindow();
-  // Keeps this window above `owner` (the sign-in over the practice window).
+  // Ties this window to `owner` as its dialog (the sign-in over the practice window), so that
+  // the window system keeps it above the owner and, where it places windows itself, over it.
   void stayAbove(const WindowBinding& owner);
   // A user's click on a control, however the mouse or a key delivers it.
   void press(ControlId id);

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <map>
 
 #include "desktop/binding.h"
@@ -317,6 +318,46 @@ TEST(Binding, WindowsArePlacedOnTheAvailableScreenArea) {
   b.showWindow();
   EXPECT_EQ(b.window()->pos(),
             PlaceOnScreen(b.window()->size(), b.window()->screen()->availableGeometry()));
+}
+
+// A window tied to its owner stands centred over the owner's frame, and moves only as far as it
+// must to lie whole on the screen's free area; larger than the area, its top-left corner stays on.
+TEST(Binding, TheSignInStandsCentredOverThePracticeWindowAndWholeOnTheScreen) {
+  const QSize sign_in(321, 323);
+  const QRect screen(0, 0, 1280, 800), panel(0, 32, 1280, 768);
+  const struct {
+    QRect owner;
+    QRect area;
+    QPoint at;
+  } rows[] = {
+      {{317, 143, 645, 513}, screen, {479, 238}},  // the practice window as placed
+      {{0, 0, 645, 513}, screen, {162, 95}},
+      {{0, 0, 657, 546}, screen, {168, 111}},
+      {{900, 600, 645, 513}, screen, {959, 477}},  // pushed back onto the screen
+      {{-400, -300, 645, 513}, screen, {0, 0}},
+      {{0, 0, 645, 40}, panel, {162, 32}},
+      {{0, 0, 100, 100}, {0, 0, 200, 200}, {0, 0}},             // larger than the area
+      {{1280, 0, 645, 513}, {1280, 0, 1024, 768}, {1442, 95}},  // a second screen
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(PlaceOver(sign_in, row.owner, row.area), row.at)
+        << row.owner.x() << "," << row.owner.y() << " " << row.owner.width() << "x"
+        << row.owner.height();
+  }
+  Form main(MainWindowLayout(kLevelCount));
+  Form start(SignInLayout());
+  WindowBinding practice(main, WindowBinding::Frame::Titled);
+  WindowBinding b(start, WindowBinding::Frame::Borderless);
+  b.stayAbove(practice);
+  EXPECT_EQ(b.window()->windowHandle()->transientParent(), practice.window()->windowHandle());
+  EXPECT_TRUE(b.window()->windowFlags().testFlag(Qt::Dialog));
+  practice.window()->move(40, 30);
+  practice.window()->show();
+  b.showWindow();
+  const QRect owner = practice.window()->frameGeometry();
+  EXPECT_EQ(b.window()->pos(),
+            PlaceOver(b.window()->size(), owner, b.window()->screen()->availableGeometry()));
+  EXPECT_TRUE(owner.contains(b.window()->geometry())) << owner.x() << "," << owner.y();
 }
 
 TEST(Binding, LinesFollowTheirEndPointsToTheHalfTwip) {
