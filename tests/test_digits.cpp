@@ -63,10 +63,10 @@ TEST(Digits, EveryUnicodeDecimalDigitAndNothingElse) {
     later += nd && !digit ? 1 : 0;
   }
   EXPECT_EQ(digits, 680);  // Unicode 15.0's, as ICU 72 counts them
-  std::printf("%d decimal digits of Unicode %d.%d read; %d added by Unicode %d.%d (ICU %s) end "
-              "a number\n",
-              digits, reader.major, reader.minor, later, int{icu[0]}, int{icu[1]},
-              U_ICU_VERSION);
+  std::printf(
+      "%d decimal digits of Unicode %d.%d read; %d added by Unicode %d.%d (ICU %s) end "
+      "a number\n",
+      digits, reader.major, reader.minor, later, int{icu[0]}, int{icu[1]}, U_ICU_VERSION);
 }
 
 }  // namespace
