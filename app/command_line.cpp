@@ -31,6 +31,9 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
 
 constexpr const char* kUnexpected = QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
 constexpr const char* kNeedsValue = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value");
+// Qt would read it as no platform and end in its advice to reinstall.
+constexpr const char* kEmptyPlatform =
+    QT_TRANSLATE_NOOP("CommandLine", "the platform name after '%1' is empty");
 
 // The options QApplication takes for every Qt program on Linux, each also with "--".
 struct QtOption {
@@ -47,17 +50,8 @@ constexpr QtOption kQtOptions[] = {
     {"reverse", QtOption::Flag},          {"widgetcount", QtOption::Flag},
 };
 
-// The desktop's language's translation of a text, beside the installed or built binary.
 QString Tr(const char* source, const QString& place = {}) {
-  static const std::unique_ptr<QTranslator> translator = [] {
-    const QString bin = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    return FindTranslation(
-        DesktopLanguages([](const char* name) { return qEnvironmentVariable(name); }),
-        TranslationFolders(bin));
-  }();
-  QString text = translator ? translator->translate("CommandLine", source) : QString();
-  if (text.isEmpty()) text = QString::fromUtf8(source);
-  return place.isNull() ? text : text.arg(place);
+  return TerminalText(source, place.isNull() ? QStringList() : QStringList{place});
 }
 
 void Write(const QString& text, std::FILE* to) {
@@ -74,6 +68,29 @@ int Refuse(const char* what, std::string_view arg) {
 }
 
 }  // namespace
+
+// The desktop's language's translation, beside the installed or built binary.
+QString TerminalText(const char* source, const QStringList& places) {
+  static const std::unique_ptr<QTranslator> translator = [] {
+    const QString bin = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return FindTranslation(
+        DesktopLanguages([](const char* name) { return qEnvironmentVariable(name); }),
+        TranslationFolders(bin));
+  }();
+  QString text = translator ? translator->translate("CommandLine", source) : QString();
+  if (text.isEmpty()) text = QString::fromUtf8(source);
+  // All at once, so that a place holding "%2" is not filled again.
+  switch (places.size()) {
+    case 0:
+      return text;
+    case 1:
+      return text.arg(places[0]);
+    case 2:
+      return text.arg(places[0], places[1]);
+    default:
+      return text.arg(places[0], places[1], places[2]);
+  }
+}
 
 std::optional<int> HandleCommandLine(int argc, const char* const* argv) {
   enum class Ask { Nothing, Help, Version } ask = Ask::Nothing;
@@ -110,6 +127,7 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv) {
       // The next argument is the value, whatever it looks like, as Qt takes it.
       if (i + 1 >= argc) return Refuse(kNeedsValue, arg);
       ++i;
+      if (known->name == "platform" && argv[i][0] == '\0') return Refuse(kEmptyPlatform, arg);
     }
   }
   switch (ask) {

@@ -3,6 +3,8 @@
 // program takes; Tovimel has no options of its own, everything happens in its windows.
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tovimel {
@@ -12,5 +14,9 @@ namespace tovimel {
 // program ends here, nothing when it goes on to open its windows (Qt then takes its options
 // from the same arguments). Needs no display.
 std::optional<int> HandleCommandLine(int argc, const char* const* argv);
+
+// A terminal line (context "CommandLine") in the desktop's language, with its %1.. places
+// filled; read before any QCoreApplication exists, and when none could start.
+QString TerminalText(const char* source, const QStringList& places = {});
 
 }  // namespace tovimel

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "app/no_display.h"
 
+#include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "app/command_line.h"
 
 namespace tovimel {
 namespace {
@@ -25,11 +30,28 @@ std::mutex held_mutex;
 std::vector<HeldMessage> held;
 QtMessageHandler previous_handler = nullptr;
 
-std::string Setting(const char* name) {
+constexpr const char* kNotSet = QT_TRANSLATE_NOOP("CommandLine", "%1 not set");
+constexpr const char* kEmpty = QT_TRANSLATE_NOOP("CommandLine", "%1 empty");
+constexpr const char* kNoPlugin = QT_TRANSLATE_NOOP(
+    "CommandLine", "cannot start its windows: Qt has no platform plugin \"%1\" (%2)");
+constexpr const char* kPlugins = QT_TRANSLATE_NOOP("CommandLine", "; it has %1");
+constexpr const char* kNoDisplay = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "cannot open a display for its windows (%1); start it from a graphical desktop session");
+constexpr const char* kOwnDisplay = QT_TRANSLATE_NOOP("CommandLine", "display %1");
+constexpr const char* kBrokenPlugin =
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "cannot start its windows: Qt's platform plugin \"%1\" could not be "
+                      "loaded (%2); QT_DEBUG_PLUGINS=1 shows why");
+constexpr const char* kCannotStart =
+    QT_TRANSLATE_NOOP("CommandLine", "cannot start its windows: %1 (%2)");
+
+QString Setting(const char* name) {
   const char* value = std::getenv(name);
-  if (value == nullptr) return std::string(name) + " not set";
-  if (*value == '\0') return std::string(name) + " empty";
-  return std::string(name) + "=" + value;
+  const QString variable = QString::fromLatin1(name);
+  if (value == nullptr) return TerminalText(kNotSet, {variable});
+  if (*value == '\0') return TerminalText(kEmpty, {variable});
+  return variable + u'=' + QString::fromLocal8Bit(value);
 }
 
 // The first capture of `pattern` in the first held message that has it.
@@ -44,43 +66,40 @@ std::optional<QString> Held(const char* pattern) {
 // One line that keeps Qt's cause: the warnings before its fatal message say why no platform
 // plugin started, and the fatal message lists the ones there are.
 [[noreturn]] void ExitForNoDisplay(const QString& fatal) {
-  std::string line;
-  std::string settings = Setting("DISPLAY") + ", " + Setting("WAYLAND_DISPLAY");
+  QString line;
+  QStringList settings = {Setting("DISPLAY"), Setting("WAYLAND_DISPLAY")};
   if (const char* platform = std::getenv("QT_QPA_PLATFORM"); platform && *platform)
-    settings.append(", QT_QPA_PLATFORM=").append(platform);
+    settings << QStringLiteral("QT_QPA_PLATFORM=") + QString::fromLocal8Bit(platform);
   {
     const std::lock_guard lock(held_mutex);
     if (const auto plugin = Held(R"re(Could not find the Qt platform plugin "([^"]*)")re")) {
-      line = "tovimel: cannot start its windows: Qt has no platform plugin \"" +
-             plugin->toStdString() + "\" (" + settings + ")";
+      line = TerminalText(kNoPlugin, {*plugin, settings.join(QStringLiteral(", "))});
       static const QRegularExpression available(QStringLiteral("platform plugins are: ([^\n]*)"));
       if (const auto match = available.match(fatal); match.hasMatch()) {
         QString list = match.captured(1).trimmed();
         if (list.endsWith(u'.')) list.chop(1);
-        line += "; it has " + list.toStdString();
+        line += TerminalText(kPlugins, {list});
       }
     } else if (const auto display = Held("could not connect to display ?(.*)$")) {
       // -display names a display of its own.
       const char* set = std::getenv("DISPLAY");
       if (!display->isEmpty() && (set == nullptr || display->toStdString() != set))
-        settings += ", display " + display->toStdString();
-      line = "tovimel: cannot open a display for its windows (" + settings +
-             "); start it from a graphical desktop session";
+        settings << TerminalText(kOwnDisplay, {*display});
+      line = TerminalText(kNoDisplay, {settings.join(QStringLiteral(", "))});
     } else if (const auto broken = Held(R"re(Could not load the Qt platform plugin "([^"]*)")re")) {
-      line = "tovimel: cannot start its windows: Qt's platform plugin \"" + broken->toStdString() +
-             "\" could not be loaded (" + settings + "); QT_DEBUG_PLUGINS=1 shows why";
+      line = TerminalText(kBrokenPlugin, {*broken, settings.join(QStringLiteral(", "))});
     } else {
       // The platform's last word, else Qt's fatal message.
       QString said = fatal;
       for (const HeldMessage& m : held) {
         if (m.category.starts_with("qt.qpa")) said = m.text;
       }
-      line = "tovimel: cannot start its windows: " +
-             said.section(u'\n', 0, 0).trimmed().toStdString() + " (" + settings + ")";
+      line = TerminalText(
+          kCannotStart, {said.section(u'\n', 0, 0).trimmed(), settings.join(QStringLiteral(", "))});
     }
   }
-  line += "\n";
-  std::fputs(line.c_str(), stderr);
+  const QByteArray bytes = (QStringLiteral("tovimel: ") + line + u'\n').toLocal8Bit();
+  std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stderr);
   std::_Exit(1);
 }
 

@@ -3,12 +3,14 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFocusFrame>
 #include <QHash>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 
 #include "desktop/widgets/look.h"
@@ -20,6 +22,14 @@ namespace {
 constexpr const char* kIgnored = "tovimelIgnored";  // read as part of a neighbour, or decoration
 constexpr const char* kDialog = "tovimelDialog";
 constexpr const char* kNotice = "tovimelNotice";
+
+// Qt 6.8 sends announcements, which Orca speaks at once; before it, news reaches a screen reader
+// only as the description of the control the focus moves to, or as a notification that shows.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+constexpr News kNews = News::Announced;
+#else
+constexpr News kNews = News::InDescription;
+#endif
 
 // The children assistive technology meets: shown ones that speak for themselves.
 QList<QWidget*> ShownChildren(const QWidget* parent) {
@@ -156,6 +166,11 @@ Activity& TheActivity() {
   return *activity;
 }
 
+std::function<void(const QAccessibleEvent&)>& Listener() {
+  static std::function<void(const QAccessibleEvent&)> listener;
+  return listener;
+}
+
 }  // namespace
 
 void InstallAccessibleInterfaces() {
@@ -168,17 +183,23 @@ void InstallAccessibleInterfaces() {
   TheActivity();
 }
 
+void ListenToAnnouncements(std::function<void(const QAccessibleEvent&)> listener) {
+  Listener() = std::move(listener);
+}
+
 AccessibleMirror::AccessibleMirror(Form& form, std::vector<QWidget*> widgets, bool dialog)
     : form_(form), widgets_(std::move(widgets)) {
   InstallAccessibleInterfaces();
   QWidget* window = widgets_.front();
-  // Tells a cue when the focus stays where it was. Orca reads a notification as it shows; it
-  // drops Qt 6.4's changes of name and description, whose events carry no text.
-  notice_ = new QWidget(window);
-  notice_->setProperty(kNotice, true);
-  notice_->setGeometry(0, 0, 0, 0);
-  notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  notice_->hide();
+  if (kNews == News::InDescription) {
+    // Tells a cue when the focus stays where it was. Orca reads a notification as it shows; it
+    // drops Qt 6.4's changes of name and description, whose events carry no text.
+    notice_ = new QWidget(window);
+    notice_->setProperty(kNotice, true);
+    notice_->setGeometry(0, 0, 0, 0);
+    notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice_->hide();
+  }
   const auto& controls = form_.controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     if (widgets_[i] && !Exposed(form_, controls[i])) widgets_[i]->setProperty(kIgnored, true);
@@ -191,10 +212,10 @@ AccessibleMirror::AccessibleMirror(Form& form, std::vector<QWidget*> widgets, bo
   // Told once the handler that made the change is done: a cue must reach only the control that
   // the focus ends on (the binding refreshes first when the focus moves).
   observer_ = form_.observe([this](const Control&, Change what) {
-    if (what != Change::Props || !TheActivity().active || pending_) return;
-    pending_ = true;
-    QTimer::singleShot(0, &context_, [this] { settle(); });
+    if (what == Change::Props && TheActivity().active) later();
   });
+  QObject::connect(qApp, &QApplication::focusChanged, &context_,
+                   [this](QWidget*, QWidget* now) { focusTold(now); });
 }
 
 AccessibleMirror::~AccessibleMirror() {
@@ -207,12 +228,41 @@ void AccessibleMirror::refresh() {
   mirror();
 }
 
+void AccessibleMirror::focusTold(const QObject* widget) {
+  if (kNews != News::Announced || !TheActivity().active) return;
+  const auto it = std::find(widgets_.begin(), widgets_.end(), widget);
+  if (it == widgets_.end()) return;
+  arrived_ = &form_.controls()[static_cast<std::size_t>(it - widgets_.begin())];
+  later();
+}
+
+void AccessibleMirror::later() {
+  if (pending_) return;
+  pending_ = true;
+  QTimer::singleShot(0, &context_, [this] { settle(); });
+}
+
 void AccessibleMirror::settle() {
   pending_ = false;
   if (!TheActivity().active) return;
   mirror();
-  // A cue whose handler left the focus where it was: no focus event will carry it.
   const Control* focus = form_.focused();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  // Announced after the focus was told, whose own words it follows.
+  std::string said;
+  if (form_.cueCount() != told_cue_) said = CueSaid(form_);
+  if (said.empty() && focus && arrived_ == focus) said = ArrivalSaid(form_, *focus);
+  if (!said.empty()) {
+    QWidget* at =
+        focus ? widgets_[static_cast<std::size_t>(focus - form_.controls().data())] : nullptr;
+    QAccessibleAnnouncementEvent event(at ? at : widgets_.front(), ToQString(said));
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+    if (Listener()) Listener()(event);
+  }
+  arrived_ = nullptr;
+#else
+  // A cue whose handler left the focus where it was: no focus event will carry it.
   if (form_.cueCount() != told_cue_ && focus == told_focus_) {
     if (const std::string said = CueSaid(form_); !said.empty()) {
       notice_->setAccessibleName(ToQString(said));
@@ -220,6 +270,7 @@ void AccessibleMirror::settle() {
       notice_->show();
     }
   }
+#endif
   told_cue_ = form_.cueCount();
   told_focus_ = focus;
 }
@@ -229,7 +280,7 @@ void AccessibleMirror::mirror() {
   for (std::size_t i = 0; i < controls.size(); ++i) {
     QWidget* w = widgets_[i];
     if (!w) continue;
-    Spoken now = Speak(form_, controls[i]);
+    Spoken now = Speak(form_, controls[i], kNews);
     if (now == said_[i]) continue;
     if (now.name != said_[i].name) w->setAccessibleName(ToQString(now.name));
     if (now.description != said_[i].description) {

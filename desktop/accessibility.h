@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <vector>
 
 #include "windows/accessibility.h"
 #include "windows/form.h"
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace tovimel {
@@ -15,6 +17,10 @@ namespace tovimel {
 // Gives the binding's own widgets their interfaces, and starts following whether assistive
 // technology is active; to be called before any of the widgets exists.
 void InstallAccessibleInterfaces();
+
+// Every announcement a mirror sends is handed to `listener` too (nullptr: none). For tests:
+// offscreen no assistive technology is connected, and Qt passes on no event at all.
+void ListenToAnnouncements(std::function<void(const QAccessibleEvent&)> listener);
 
 // Mirrors every control's name and description onto its widget after each change of the model,
 // and gives the binding's own widgets accessible interfaces (labels as text, frames as named
@@ -36,16 +42,20 @@ class AccessibleMirror {
   void refresh();
 
  private:
-  // When the handler that changed the model is done: mirrors, and tells a cue that no focus
+  // The keyboard focus has come to `widget`, which the toolkit tells assistive technology.
+  void focusTold(const QObject* widget);
+  // When the handler that changed the model is done: mirrors, and tells the news that no focus
   // event carries.
   void settle();
+  void later();
   void mirror();
 
   QObject context_;  // the deferred refresh dies with the mirror
   bool pending_ = false;
-  QWidget* notice_ = nullptr;  // owned by the window
+  QWidget* notice_ = nullptr;  // owned by the window; without announcements only
   int told_cue_ = 0;
   const Control* told_focus_ = nullptr;
+  const Control* arrived_ = nullptr;  // where the focus was told since the last settle
   Form& form_;
   std::vector<QWidget*> widgets_;  // by control, nullptr for timers
   std::vector<Spoken> said_;

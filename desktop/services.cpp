@@ -2,24 +2,33 @@
 #include "desktop/services.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "desktop/binding.h"
+#include "desktop/print_queue.h"
 #include "desktop/widgets/look.h"
+#include "windows/accessibility.h"
 #include "windows/controls.h"
 
 namespace tovimel {
@@ -70,12 +79,12 @@ void PaintWindowPage(QPainter& painter, QWidget& window) {
   painter.restore();
 }
 
-bool PrintWidget(QWidget& window, QPrinter& printer, const QString& record,
+bool PrintWidget(QWidget& window, QPagedPaintDevice& printer, const QString& record,
                  const QRect& record_area) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  painter.setTransform(
-      PageTransform(window.size(), printer.pageRect(QPrinter::DevicePixel).size()));
+  painter.setTransform(PageTransform(
+      window.size(), printer.pageLayout().paintRectPixels(printer.logicalDpiX()).size()));
   PaintWindowPage(painter, window);
   if (!record.isEmpty() && !record_area.isEmpty()) PaintRecordLine(painter, record_area, record);
   return painter.end();
@@ -130,8 +139,13 @@ QString ProposedPdfFile(const QString& folder, const QString& student, const QDa
     const QString head = QStringLiteral("Tovimel - ");
     const qsizetype room = kLongest - head.toUtf8().size() - tail.toUtf8().size();
     QString cut = name;
+    // Back to the previous boundary between characters as a reader sees them: never between
+    // an emoji's two UTF-16 halves, nor between a letter and its combining accent.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, cut);
+    graphemes.toEnd();
     while (cut.toUtf8().size() > room) {
-      cut.chop(cut.size() >= 2 && cut.back().isLowSurrogate() ? 2 : 1);
+      const qsizetype end = graphemes.toPreviousBoundary();
+      cut.truncate(end < 0 ? 0 : end);
     }
     cut = cut.trimmed();
     return QDir(folder).filePath(cut.isEmpty() ? head + tail.mid(3) : head + cut + tail);
@@ -152,13 +166,53 @@ QString PdfFolder(const QString& documents) {
   if (home) folders << QDir::homePath();
   for (const QString& folder : folders) {
     const QFileInfo info(folder);
-    if (!folder.isEmpty() && info.isDir() && info.isWritable()) return info.absoluteFilePath();
+    // A nearly full disk takes half a page: offer a folder with room for a whole one.
+    if (!folder.isEmpty() && info.isDir() && info.isWritable() &&
+        QStorageInfo(folder).bytesAvailable() >= kPageRoom) {
+      return info.absoluteFilePath();
+    }
   }
   return QDir::tempPath();
 }
 
-bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window) {
+QString JobTitle(const QString& student, const QDateTime& when) {
+  const QString name = student.simplified();
+  const QString time = when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  return name.isEmpty() ? QStringLiteral("Tovimel - ") + time
+                        : QStringLiteral("Tovimel - ") + name + QStringLiteral(" - ") + time;
+}
+
+std::optional<QString> WriteWhole(const QString& file, const QByteArray& bytes) {
+  // Written beside it under another name and renamed once complete, so that a cut-off page
+  // never takes the name.
+  QSaveFile out(file);
+  const auto failed = [&] {
+    // Qt tells a full disk as an unknown error; the student should hear what it is.
+    if (QStorageInfo(QFileInfo(file).absolutePath()).bytesAvailable() < bytes.size()) {
+      return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    }
+    return out.errorString();
+  };
+  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
+  if (out.write(bytes) != bytes.size()) {
+    const QString error = failed();
+    out.cancelWriting();
+    return error;
+  }
+  if (!out.commit()) return failed();
+  return std::nullopt;
+}
+
+bool QtPrinter::AskWithDialog(QPrinter& printer, QWidget* window, const QString& why) {
   QPrintDialog dialog(&printer, window);
+  // The title is heard first as the dialog opens: what became of the last try, and what Enter
+  // does now, the file's full place included (the dialog shows it two Tabs away).
+  QString offered;
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    offered = ToQString(SaveOfferedSaid(printer.outputFileName().toStdString()));
+  }
+  const QString title = ToQString(BothSaid(why.toStdString(), offered.toStdString()));
+  if (!title.isEmpty()) dialog.setWindowTitle(title);
   return dialog.exec() == QDialog::Accepted;
 }
 
@@ -167,32 +221,93 @@ QtPrinter::QtPrinter(Ask ask, QString documents)
 
 QtPrinter::QtPrinter(QString folder) : folder_(std::move(folder)) {}
 
-void QtPrinter::printWindow(const Form& form) {
-  if (window_ == nullptr || &window_->form() != &form) return;
-  QWidget* window = window_->window();
-  QPrinter printer(QPrinter::HighResolution);
-  if (!folder_.isEmpty()) {
-    const QString file =
-        QDir(folder_).filePath(QStringLiteral("page-%1.pdf").arg(files_.size() + 1));
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    if (print(*window, printer)) files_.push_back(file);
-    return;
+QString QtPrinter::titleFor(const Form& form) {
+  const QString title =
+      JobTitle(ToQString(form(frmTovimel3::lblName).text), QDateTime::currentDateTime());
+  // Two pages within a second still get titles of their own.
+  QString unique = title;
+  for (int n = 2; std::find(titles_.begin(), titles_.end(), unique) != titles_.end(); ++n) {
+    unique = title + QStringLiteral(" (%1)").arg(n);
   }
-  if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
-    // Nowhere to send the page unasked: a click must not silently do nothing. The file offered
-    // says whose page it is and replaces none.
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(ProposedPdfFile(
-        PdfFolder(documents_), ToQString(form(frmTovimel3::lblName).text), QDate::currentDate()));
-    if (!ask_ || !ask_(printer, window)) return;
-  }
-  if (print(*window, printer) && !printer.outputFileName().isEmpty()) {
-    files_.push_back(printer.outputFileName());
-  }
+  return unique;
 }
 
-bool QtPrinter::print(QWidget& window, QPrinter& printer) const {
+PageWent QtPrinter::printWindow(const Form& form) {
+  if (window_ == nullptr || &window_->form() != &form) return {};
+  const QString title = titleFor(form);
+  if (!folder_.isEmpty()) {
+    const QPrinter paper(QPrinter::HighResolution);
+    return toFile(QDir(folder_).filePath(QStringLiteral("page-%1.pdf").arg(files_.size() + 1)),
+                  paper, title);
+  }
+  const QString queue = DefaultQueue();
+  // No scheduler or no printer: nowhere to send the page unasked, and a click must not
+  // silently do nothing.
+  if (queue.isEmpty()) return ask(form, {});
+  const QPrinter paper(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
+  return toQueue(queue, paper, title);
+}
+
+PageWent QtPrinter::saveWindow(const Form& form, const std::string& why) {
+  if (window_ == nullptr || &window_->form() != &form) return {};
+  return ask(form, ToQString(why));
+}
+
+PageWent QtPrinter::ask(const Form& form, const QString& why) {
+  // The file offered says whose page it is and replaces none.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(ProposedPdfFile(
+      PdfFolder(documents_), ToQString(form(frmTovimel3::lblName).text), QDate::currentDate()));
+  const QString title = titleFor(form);
+  printer.setDocName(title);
+  if (!ask_ || !ask_(printer, window_->window(), why)) return {};
+  if (printer.outputFormat() == QPrinter::NativeFormat) {
+    return toQueue(printer.printerName(), printer, title);
+  }
+  return toFile(printer.outputFileName(), printer, title);
+}
+
+QByteArray QtPrinter::page(const QPrinter& layout, const QString& title) const {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(layout.resolution());
+  writer.setPageLayout(layout.pageLayout());
+  writer.setTitle(title);
+  writer.setCreator(QStringLiteral("Tovimel"));
+  if (!print(*window_->window(), writer)) return {};
+  return bytes;
+}
+
+PageWent QtPrinter::toQueue(const QString& queue, const QPrinter& layout, const QString& title) {
+  const QueueReply reply = SendToQueue(queue, title, page(layout, title));
+  switch (reply.took) {
+    case QueueReply::Took::Yes:
+      titles_.push_back(title);
+      return {PageWent::To::Printer, queue.toStdString(), {}};
+    case QueueReply::Took::Held:
+      titles_.push_back(title);
+      return {PageWent::To::Held, queue.toStdString(), reply.why.toStdString()};
+    case QueueReply::Took::No:
+      break;
+  }
+  return {PageWent::To::Refused, queue.toStdString(), reply.why.toStdString()};
+}
+
+PageWent QtPrinter::toFile(const QString& file, const QPrinter& layout, const QString& title) {
+  const QString path = QFileInfo(file).absoluteFilePath();
+  const QByteArray pdf = page(layout, title);
+  if (const auto error = WriteWhole(path, pdf)) {
+    std::fprintf(stderr, "tovimel: %s: %s\n", qPrintable(path), qPrintable(*error));
+    return {PageWent::To::NotWritten, path.toStdString(), error->toStdString()};
+  }
+  files_.push_back(path);
+  return {PageWent::To::File, QDir::toNativeSeparators(path).toStdString(), {}};
+}
+
+bool QtPrinter::print(QWidget& window, QPagedPaintDevice& printer) const {
   // The record goes under the student strip, in what is left of the window below it.
   // From the strip's near edge to the window's far one, mirrored in a right-to-left window.
   const QWidget* strip = window_->widget(frmTovimel3::fraStudentData);

@@ -16,8 +16,8 @@ namespace {
 // The layout direction, as Qt's own translations tell it: "RTL" in Hebrew and Arabic.
 constexpr const char* kDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
-std::string Translated(const char* context, const char* source) {
-  return QCoreApplication::translate(context, source).toStdString();
+std::string Translated(const char* context, const char* source, int n) {
+  return QCoreApplication::translate(context, source, nullptr, n).toStdString();
 }
 
 // "de_DE.UTF-8@euro" is "de_DE".

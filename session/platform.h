@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "windows/accessibility.h"
+
 namespace tovimel {
 
 class Form;
@@ -19,8 +21,11 @@ class TimeSource {
 class Printer {
  public:
   virtual ~Printer() = default;
-  // One page holding the window as it stands, with its visible controls.
-  virtual void printWindow(const Form& window) = 0;
+  // One page holding the window as it stands, with its visible controls, on the default
+  // printer; with none, where the student chooses. Says where it went.
+  virtual PageWent printWindow(const Form& window) = 0;
+  // The same page offered as a file, `why` telling the student what became of the last try.
+  virtual PageWent saveWindow(const Form& window, const std::string& why) = 0;
 };
 
 class Process {

@@ -124,7 +124,26 @@ void Session::tick() {
 
 void Session::print() {
   if (!alive() || state() != MainState::RunEnded) return;
-  printer_.printWindow(window_.form);
+  Form& f = window_.form;
+  // The page shows the run, not what became of an earlier page.
+  f.setVisible(lblPageWent, false);
+  PageWent went = printer_.printWindow(f);
+  std::string refused;
+  if (went.to == PageWent::To::Refused) refused = PageWentSaid(went);
+  // A page the printer or the disk did not take is offered as a file until it is kept or the
+  // student cancels: it must not be lost in silence.
+  while (went.to == PageWent::To::Refused || went.to == PageWent::To::NotWritten) {
+    const std::string why = PageWentSaid(went);
+    PageWent next = printer_.saveWindow(f, why);
+    if (next.to == PageWent::To::Nowhere) break;
+    went = std::move(next);
+  }
+  const std::string said =
+      went.to == PageWent::To::Refused ? refused : BothSaid(refused, PageWentSaid(went));
+  if (said.empty()) return;
+  f.setText(lblPageWent, said);
+  f.setVisible(lblPageWent, true);
+  f.setCue(Cue::PageWent);
 }
 
 void Session::levelChange() {

@@ -58,11 +58,31 @@ class FakeTime final : public TimeSource {
   int date_reads = 0;
 };
 
-// Keeps what each page would have shown.
+// Keeps what each page would have shown. Each request answers with the next of `outcomes`,
+// once they run dry a page printed (or, asked to save, nothing saved).
 class RecordingPrinter final : public Printer {
  public:
-  void printWindow(const Form& window) override { pages.push_back(Snap(window)); }
-  std::vector<Snapshot> pages;
+  PageWent printWindow(const Form& window) override {
+    pages.push_back(Snap(window));
+    return next({PageWent::To::Printer, "Room 12", ""});
+  }
+  PageWent saveWindow(const Form& window, const std::string& why) override {
+    saves.push_back(Snap(window));
+    whys.push_back(why);
+    return next({});
+  }
+  std::vector<Snapshot> pages;  // each page sent to the printer
+  std::vector<Snapshot> saves;  // each page offered as a file
+  std::vector<std::string> whys;
+  std::deque<PageWent> outcomes;
+
+ private:
+  PageWent next(PageWent otherwise) {
+    if (outcomes.empty()) return otherwise;
+    PageWent out = outcomes.front();
+    outcomes.pop_front();
+    return out;
+  }
 };
 
 class FakeProcess final : public Process {

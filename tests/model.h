@@ -2,6 +2,7 @@
 // Reading a window's model in tests: snapshots to compare, and the selected answer form.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,15 @@ inline std::string Diff(const Snapshot& a, const Snapshot& b) {
   if (a.controls.size() != b.controls.size()) out += "(control count) ";
   if (a.focus != b.focus) out += "(focus " + a.focus + " -> " + b.focus + ")";
   return out;
+}
+
+// One control's props as the snapshot holds them.
+inline const Props& PropsIn(const Snapshot& s, const ControlId& id) {
+  const std::string key = id.key();
+  for (const auto& [k, props] : s.controls) {
+    if (k == key) return props;
+  }
+  throw std::out_of_range("no control " + key + " in the snapshot");
 }
 
 // The snapshot without one control, for checks where a setter itself changed it.

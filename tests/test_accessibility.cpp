@@ -49,8 +49,13 @@ TEST(Spoken, PatternsAreTranslatedWholeBeforeTheirPlacesAreFilled) {
   for (int i = 0; i < 6; ++i) t.f.setText(lblProb[i], numbers[i]);
   t.f.setText(lblName, "Total, Ana");
   {
-    const Hook upper([](const char* context, const char* source) {
-      return std::string(context) + "[" + source + "]";
+    // A counted pattern gets its count, which fills its %n as Qt's translate does.
+    const Hook upper([](const char* context, const char* source, int n) {
+      std::string text = source;
+      if (const auto at = text.find("%n"); n >= 0 && at != std::string::npos) {
+        text.replace(at, 2, std::to_string(n));
+      }
+      return std::string(context) + "[" + text + "]";
     });
     EXPECT_EQ(Speak(t.f, t.f.control(fraProb)).name,
               "Speech[Simplify Speech[1350 over Speech[the quantity Speech[9 plus Speech[150 root "
@@ -98,8 +103,16 @@ TEST(Spoken, TheKeySaysNothingUntilItIsShownThenItsValue) {
   EXPECT_EQ(Speak(t.f, t.f.control(fraKey)), Spoken{});
 }
 
+// What the focus says with the news in its description. Announced instead, the same news goes
+// out alone and the description keeps only the box's mark.
 std::string Said(const Form& f) {
-  return Speak(f, *f.focused()).description;
+  const Control& c = *f.focused();
+  const std::string in_description = Speak(f, c).description;
+  const std::string news = f.cue() != Cue::None ? CueSaid(f) : ArrivalSaid(f, c);
+  const std::string mark = Speak(f, c, News::Announced).description;
+  EXPECT_TRUE(mark.empty() || mark == "right" || mark == "wrong") << mark;
+  EXPECT_EQ(news.empty() ? mark : news, in_description);
+  return in_description;
 }
 
 // Types the key's parts into the boxes of "a root b" (level 1) and submits.

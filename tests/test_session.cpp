@@ -6,6 +6,7 @@
 
 #include "tests/player.h"
 #include "tests/program.h"
+#include "windows/accessibility.h"
 #include "windows/teacher_code.h"
 
 namespace tovimel {
@@ -144,6 +145,81 @@ TEST(SessionExit, UnloadsTheWindowFromEveryStateAfterSignIn) {
       EXPECT_EQ(p.process.ended, 0);
       EXPECT_FALSE(p.main().window().props.visible);
       testing::ExpectNothingRuns(p);
+    }
+  }
+}
+
+// What became of a page, told on the results screen and to a screen reader, and a page that the
+// printer or the disk did not take offered as a file until it is kept or the student cancels.
+TEST(SessionPrint, TellsWhereThePageWentAndOffersAFileForAPageNotTaken) {
+  using To = PageWent::To;
+  const PageWent printed{To::Printer, "Room 12", ""}, held{To::Held, "Room 12", "Jammed"},
+      refused{To::Refused, "Room 12", "Out of paper in tray 2."},
+      saved{To::File, "/home/ana/Documents/Tovimel - Doe - 2026-12-09.pdf", ""},
+      full{To::NotWritten, "/media/stick/Tovimel - Doe - 2026-12-09.pdf",
+           "No space left on device"},
+      cancelled{};
+  const std::string kRefused = "The printer Room 12 did not take the page: Out of paper in tray 2.";
+  const std::string kSaved =
+      "The page was saved as /home/ana/Documents/Tovimel - Doe - 2026-12-09.pdf.";
+  const std::string kFull =
+      "The page could not be saved as /media/stick/Tovimel - Doe - 2026-12-09.pdf: No space left "
+      "on device. Nothing of it was kept.";
+  const struct {
+    const char* what;
+    std::vector<PageWent> outcomes;  // the print, then each save offered
+    std::vector<std::string> whys;   // what each offer of a file told
+    std::string said;                // on the screen and to the screen reader; empty: nothing
+  } rows[] = {
+      {"printed", {printed}, {}, "The page went to the printer Room 12."},
+      {"stopped queue",
+       {held},
+       {},
+       "The printer Room 12 is stopped: the page waits in its queue until someone starts the "
+       "printer."},
+      {"refused, saved", {refused, saved}, {kRefused}, kRefused + " " + kSaved},
+      {"refused, cancelled", {refused, cancelled}, {kRefused}, kRefused},
+      {"refused, disk full, saved elsewhere",
+       {refused, full, full, saved},
+       {kRefused, kFull, kFull},
+       kRefused + " " + kSaved},
+      {"refused, disk full, cancelled",
+       {refused, full, cancelled},
+       {kRefused, kFull},
+       kRefused + " " + kFull},
+      {"no printer, saved", {saved}, {}, kSaved},
+      {"no printer, disk full, saved elsewhere", {full, saved}, {kFull}, kSaved},
+      {"no printer, cancelled", {cancelled}, {}, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    Started p;
+    p.toState(MainState::RunEnded);
+    p.printer.outcomes.assign(row.outcomes.begin(), row.outcomes.end());
+    const int cues = p.main().cueCount();
+    ASSERT_TRUE(p.main().click(cmdPrintIt));
+    EXPECT_EQ(p.printer.pages.size(), 1u);
+    EXPECT_EQ(p.printer.whys, row.whys);
+    EXPECT_EQ(p.printer.saves.size(), row.whys.size());
+    EXPECT_TRUE(p.printer.outcomes.empty());
+    const Props& line = p.main()(lblPageWent);
+    EXPECT_EQ(line.visible, !row.said.empty());
+    EXPECT_EQ(line.visible ? line.text : "", row.said);
+    // Said where the student is, once: the focus stays on "Print Results".
+    EXPECT_TRUE(p.main().hasFocus(cmdPrintIt));
+    EXPECT_EQ(p.main().cueCount(), cues + (row.said.empty() ? 0 : 1));
+    if (!row.said.empty()) {
+      EXPECT_EQ(CueSaid(p.main()), row.said);
+      EXPECT_EQ(Speak(p.main(), p.main().control(cmdPrintIt)).description, row.said);
+      EXPECT_EQ(Speak(p.main(), p.main().control(lblPageWent)).name, row.said);
+    }
+    // No page, the one offered as a file included, shows what became of an earlier one.
+    p.printer.outcomes = {printed};
+    ASSERT_TRUE(p.main().click(cmdPrintIt));
+    ASSERT_EQ(p.printer.pages.size(), 2u);
+    EXPECT_FALSE(testing::PropsIn(p.printer.pages[1], lblPageWent).visible);
+    for (const auto& page : p.printer.saves) {
+      EXPECT_FALSE(testing::PropsIn(page, lblPageWent).visible);
     }
   }
 }

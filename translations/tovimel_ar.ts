@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Simplify</source>
-        <translation>بسّط</translation>
+        <translation>بسّط العبارة</translation>
     </message>
     <message>
         <source>Level</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation>&amp;تحقق</translation>
+        <translation>تحقق (&amp;S)</translation>
     </message>
     <message>
         <source>Total</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;التالي</translation>
+        <translation>التالي (&amp;N)</translation>
     </message>
     <message>
         <source>Grade</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Tovimel</source>
@@ -146,11 +146,47 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>وسيط غير متوقع &apos;%1&apos;</translation>
+        <translation>وسيط غير متوقع «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>الخيار &apos;%1&apos; يحتاج إلى قيمة</translation>
+        <translation>الخيار «%1» يحتاج إلى قيمة</translation>
+    </message>
+    <message>
+        <source>the platform name after &apos;%1&apos; is empty</source>
+        <translation>اسم المنصة بعد «%1» فارغ</translation>
+    </message>
+    <message>
+        <source>%1 not set</source>
+        <translation>%1 غير معيّن</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 فارغ</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt has no platform plugin &quot;%1&quot; (%2)</source>
+        <translation>تعذّر فتح النوافذ: لا توجد لدى Qt إضافة المنصة «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>; it has %1</source>
+        <translation>؛ المتوفر: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display for its windows (%1); start it from a graphical desktop session</source>
+        <translation>تعذّر فتح شاشة لنوافذ البرنامج (%1)؛ شغّله من جلسة سطح مكتب رسومية</translation>
+    </message>
+    <message>
+        <source>display %1</source>
+        <translation>الشاشة %1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt&apos;s platform plugin &quot;%1&quot; could not be loaded (%2); QT_DEBUG_PLUGINS=1 shows why</source>
+        <translation>تعذّر فتح النوافذ: تعذّر تحميل إضافة المنصة «%1» من Qt (%2)؛ QT_DEBUG_PLUGINS=1 يبيّن السبب</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: %1 (%2)</source>
+        <translation>تعذّر فتح النوافذ: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -208,10 +244,6 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     <message>
         <source>root %1</source>
         <translation>جذر %1</translation>
-    </message>
-    <message>
-        <source>%1 root %2</source>
-        <translation>%1 جذر %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
@@ -420,6 +452,45 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     <message>
         <source>a minus root c</source>
         <translation>a ناقص جذر c</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root %1</source>
+        <translation>
+            <numerusform>%n جذر %1</numerusform>
+            <numerusform>%n جذر %1</numerusform>
+            <numerusform>%n جذر %1</numerusform>
+            <numerusform>%n جذر %1</numerusform>
+            <numerusform>%n جذر %1</numerusform>
+            <numerusform>%n جذر %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>أُرسلت الصفحة إلى الطابعة %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>الطابعة %1 متوقفة: تنتظر الصفحة في طابورها حتى يشغّل أحدٌ الطابعة.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>لم تقبل الطابعة %1 الصفحة: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>حُفظت الصفحة باسم %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>تعذّر حفظ الصفحة باسم %1: %2. لم يُحتفظ بشيء منها.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>يحفظ Enter الصفحة باسم %1؛ أو اختر طابعة.</translation>
     </message>
 </context>
 </TS>

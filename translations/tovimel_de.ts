@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>Grade</source>
-        <translation>Quote</translation>
+        <translation>Trefferquote</translation>
     </message>
     <message>
         <source>Print Results</source>
-        <translation>Drucken</translation>
+        <translation>Ergebnis drucken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -146,11 +146,47 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
+        <translation>Option „%1“ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>the platform name after &apos;%1&apos; is empty</source>
+        <translation>der Plattformname nach „%1“ ist leer</translation>
+    </message>
+    <message>
+        <source>%1 not set</source>
+        <translation>%1 nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 leer</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt has no platform plugin &quot;%1&quot; (%2)</source>
+        <translation>kann seine Fenster nicht öffnen: Qt hat kein Plattform-Plugin „%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>; it has %1</source>
+        <translation>; vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display for its windows (%1); start it from a graphical desktop session</source>
+        <translation>kann keinen Bildschirm für seine Fenster öffnen (%1); bitte aus einer grafischen Sitzung starten</translation>
+    </message>
+    <message>
+        <source>display %1</source>
+        <translation>Anzeige %1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt&apos;s platform plugin &quot;%1&quot; could not be loaded (%2); QT_DEBUG_PLUGINS=1 shows why</source>
+        <translation>kann seine Fenster nicht öffnen: Qts Plattform-Plugin „%1“ ließ sich nicht laden (%2); QT_DEBUG_PLUGINS=1 zeigt, warum</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: %1 (%2)</source>
+        <translation>kann seine Fenster nicht öffnen: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -207,11 +243,7 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>root %1</source>
-        <translation>Wurzel %1</translation>
-    </message>
-    <message>
-        <source>%1 root %2</source>
-        <translation>%1 Wurzel %2</translation>
+        <translation>Wurzel aus %1</translation>
     </message>
     <message>
         <source>%1 over %2</source>
@@ -251,11 +283,11 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation>Richtig. %1 richtig von %2, Quote %3.</translation>
+        <translation>Richtig. %1 richtig von %2, Trefferquote %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation>Richtig. Durchgang beendet: %1 richtig von %2, Quote %3, Zeit %4.</translation>
+        <translation>Richtig. Durchgang beendet: %1 richtig von %2, Trefferquote %3, Zeit %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
@@ -303,7 +335,7 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>Grade %1</source>
-        <translation>Quote %1</translation>
+        <translation>Trefferquote %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -363,11 +395,11 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>a root b over c</source>
-        <translation>a Wurzel b durch c</translation>
+        <translation>a mal Wurzel aus b durch c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation>Wurzel b durch c</translation>
+        <translation>Wurzel aus b durch c</translation>
     </message>
     <message>
         <source>a over c</source>
@@ -375,7 +407,7 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>a root b</source>
-        <translation>a Wurzel b</translation>
+        <translation>a mal Wurzel aus b</translation>
     </message>
     <message>
         <source>a</source>
@@ -383,7 +415,7 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>root b</source>
-        <translation>Wurzel b</translation>
+        <translation>Wurzel aus b</translation>
     </message>
     <message>
         <source>1 over c</source>
@@ -391,35 +423,70 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
     </message>
     <message>
         <source>the quantity a plus b root c, over d</source>
-        <translation>a plus b Wurzel c, alles durch d</translation>
+        <translation>a plus b mal Wurzel aus c, alles durch d</translation>
     </message>
     <message>
         <source>the quantity a minus b root c, over d</source>
-        <translation>a minus b Wurzel c, alles durch d</translation>
+        <translation>a minus b mal Wurzel aus c, alles durch d</translation>
     </message>
     <message>
         <source>the quantity a plus root b, over c</source>
-        <translation>a plus Wurzel b, alles durch c</translation>
+        <translation>a plus Wurzel aus b, alles durch c</translation>
     </message>
     <message>
         <source>the quantity a minus root b, over c</source>
-        <translation>a minus Wurzel b, alles durch c</translation>
+        <translation>a minus Wurzel aus b, alles durch c</translation>
     </message>
     <message>
         <source>a plus b root c</source>
-        <translation>a plus b Wurzel c</translation>
+        <translation>a plus b mal Wurzel aus c</translation>
     </message>
     <message>
         <source>a minus b root c</source>
-        <translation>a minus b Wurzel c</translation>
+        <translation>a minus b mal Wurzel aus c</translation>
     </message>
     <message>
         <source>a plus root c</source>
-        <translation>a plus Wurzel c</translation>
+        <translation>a plus Wurzel aus c</translation>
     </message>
     <message>
         <source>a minus root c</source>
-        <translation>a minus Wurzel c</translation>
+        <translation>a minus Wurzel aus c</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root %1</source>
+        <translation>
+            <numerusform>%n mal Wurzel aus %1</numerusform>
+            <numerusform>%n mal Wurzel aus %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>Die Seite ging an den Drucker %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>Der Drucker %1 ist angehalten: Die Seite wartet in seiner Warteschlange, bis jemand den Drucker startet.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>Der Drucker %1 hat die Seite nicht angenommen: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>Die Seite wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>Die Seite konnte nicht als %1 gespeichert werden: %2. Nichts davon wurde behalten.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter speichert die Seite als %1; oder einen Drucker wählen.</translation>
     </message>
 </context>
 </TS>

@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Print Results</source>
-        <translation>Imprimir</translation>
+        <translation>Imprimir resultados</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -146,11 +146,47 @@ Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reve
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argumento inesperado &apos;%1&apos;</translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>la opción &apos;%1&apos; necesita un valor</translation>
+        <translation>la opción «%1» necesita un valor</translation>
+    </message>
+    <message>
+        <source>the platform name after &apos;%1&apos; is empty</source>
+        <translation>el nombre de plataforma tras «%1» está vacío</translation>
+    </message>
+    <message>
+        <source>%1 not set</source>
+        <translation>%1 sin definir</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 vacío</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt has no platform plugin &quot;%1&quot; (%2)</source>
+        <translation>no puede abrir sus ventanas: Qt no tiene el complemento de plataforma «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>; it has %1</source>
+        <translation>; disponibles: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display for its windows (%1); start it from a graphical desktop session</source>
+        <translation>no puede abrir una pantalla para sus ventanas (%1); hay que iniciarlo desde una sesión de escritorio gráfica</translation>
+    </message>
+    <message>
+        <source>display %1</source>
+        <translation>pantalla %1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt&apos;s platform plugin &quot;%1&quot; could not be loaded (%2); QT_DEBUG_PLUGINS=1 shows why</source>
+        <translation>no puede abrir sus ventanas: no se pudo cargar el complemento de plataforma «%1» de Qt (%2); QT_DEBUG_PLUGINS=1 muestra por qué</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: %1 (%2)</source>
+        <translation>no puede abrir sus ventanas: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -208,10 +244,6 @@ Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reve
     <message>
         <source>root %1</source>
         <translation>raíz de %1</translation>
-    </message>
-    <message>
-        <source>%1 root %2</source>
-        <translation>%1 raíz de %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
@@ -420,6 +452,41 @@ Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reve
     <message>
         <source>a minus root c</source>
         <translation>a menos raíz de c</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root %1</source>
+        <translation>
+            <numerusform>%n raíz de %1</numerusform>
+            <numerusform>%n raíz de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>La página se envió a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>La impresora %1 está detenida: la página espera en su cola hasta que alguien ponga en marcha la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>La impresora %1 no aceptó la página: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>La página se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>No se pudo guardar la página como %1: %2. No se conservó nada de ella.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Intro guarda la página como %1; o elige una impresora.</translation>
     </message>
 </context>
 </TS>

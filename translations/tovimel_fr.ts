@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Simplify</source>
-        <translation>Simplifier</translation>
+        <translation>Simplifie</translation>
     </message>
     <message>
         <source>Level</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Print Results</source>
-        <translation>Imprimer</translation>
+        <translation>Imprimer les résultats</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -146,11 +146,47 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu &apos;%1&apos;</translation>
+        <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>l&apos;option &apos;%1&apos; demande une valeur</translation>
+        <translation>l&apos;option « %1 » demande une valeur</translation>
+    </message>
+    <message>
+        <source>the platform name after &apos;%1&apos; is empty</source>
+        <translation>le nom de plateforme après « %1 » est vide</translation>
+    </message>
+    <message>
+        <source>%1 not set</source>
+        <translation>%1 non défini</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 vide</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt has no platform plugin &quot;%1&quot; (%2)</source>
+        <translation>impossible d&apos;ouvrir ses fenêtres : Qt n&apos;a pas de module de plateforme « %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>; it has %1</source>
+        <translation> ; disponibles : %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display for its windows (%1); start it from a graphical desktop session</source>
+        <translation>impossible d&apos;ouvrir un affichage pour ses fenêtres (%1) ; à lancer depuis une session de bureau graphique</translation>
+    </message>
+    <message>
+        <source>display %1</source>
+        <translation>affichage %1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt&apos;s platform plugin &quot;%1&quot; could not be loaded (%2); QT_DEBUG_PLUGINS=1 shows why</source>
+        <translation>impossible d&apos;ouvrir ses fenêtres : le module de plateforme « %1 » de Qt n&apos;a pas pu être chargé (%2) ; QT_DEBUG_PLUGINS=1 montre pourquoi</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: %1 (%2)</source>
+        <translation>impossible d&apos;ouvrir ses fenêtres : %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -210,10 +246,6 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
         <translation>racine de %1</translation>
     </message>
     <message>
-        <source>%1 root %2</source>
-        <translation>%1 racine de %2</translation>
-    </message>
-    <message>
         <source>%1 over %2</source>
         <translation>%1 sur %2</translation>
     </message>
@@ -247,7 +279,7 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
     </message>
     <message>
         <source>Simplify %1. Answer form %2.</source>
-        <translation>Simplifier %1. Forme de réponse %2.</translation>
+        <translation>Simplifie %1. Forme de réponse %2.</translation>
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
@@ -283,7 +315,7 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
     </message>
     <message>
         <source>Simplify %1</source>
-        <translation>Simplifier %1</translation>
+        <translation>Simplifie %1</translation>
     </message>
     <message>
         <source>Key %1</source>
@@ -420,6 +452,41 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
     <message>
         <source>a minus root c</source>
         <translation>a moins racine de c</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root %1</source>
+        <translation>
+            <numerusform>%n racine de %1</numerusform>
+            <numerusform>%n racine de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>La page est partie vers l’imprimante %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>L’imprimante %1 est arrêtée : la page attend dans sa file jusqu’à ce que quelqu’un redémarre l’imprimante.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>L’imprimante %1 n’a pas accepté la page : %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>La page a été enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>La page n’a pas pu être enregistrée sous %1 : %2. Rien n’en a été gardé.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Entrée enregistre la page sous %1 ; ou choisis une imprimante.</translation>
     </message>
 </context>
 </TS>

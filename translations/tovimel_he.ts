@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Simplify</source>
-        <translation>פשטו</translation>
+        <translation>פשטו את הביטוי</translation>
     </message>
     <message>
         <source>Level</source>
@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>נכונות</translation>
+        <translation>תשובות נכונות</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation>&amp;בדיקה</translation>
+        <translation>בדיקה (&amp;S)</translation>
     </message>
     <message>
         <source>Total</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;הבא</translation>
+        <translation>הבא (&amp;N)</translation>
     </message>
     <message>
         <source>Grade</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;יציאה</translation>
+        <translation>יציאה (&amp;X)</translation>
     </message>
     <message>
         <source>Tovimel</source>
@@ -152,6 +152,42 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <source>option &apos;%1&apos; needs a value</source>
         <translation>האפשרות &apos;%1&apos; דורשת ערך</translation>
     </message>
+    <message>
+        <source>the platform name after &apos;%1&apos; is empty</source>
+        <translation>שם הפלטפורמה אחרי &apos;%1&apos; ריק</translation>
+    </message>
+    <message>
+        <source>%1 not set</source>
+        <translation>%1 לא מוגדר</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 ריק</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt has no platform plugin &quot;%1&quot; (%2)</source>
+        <translation>לא ניתן לפתוח את החלונות: ל-Qt אין תוסף פלטפורמה &apos;%1&apos; (%2)</translation>
+    </message>
+    <message>
+        <source>; it has %1</source>
+        <translation>; קיימים: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display for its windows (%1); start it from a graphical desktop session</source>
+        <translation>לא ניתן לפתוח תצוגה לחלונות (%1); יש להפעיל מתוך סביבת שולחן עבודה גרפית</translation>
+    </message>
+    <message>
+        <source>display %1</source>
+        <translation>תצוגה %1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt&apos;s platform plugin &quot;%1&quot; could not be loaded (%2); QT_DEBUG_PLUGINS=1 shows why</source>
+        <translation>לא ניתן לפתוח את החלונות: לא ניתן לטעון את תוסף הפלטפורמה &apos;%1&apos; של Qt (%2); QT_DEBUG_PLUGINS=1 מראה מדוע</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: %1 (%2)</source>
+        <translation>לא ניתן לפתוח את החלונות: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -208,10 +244,6 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     <message>
         <source>root %1</source>
         <translation>שורש %1</translation>
-    </message>
-    <message>
-        <source>%1 root %2</source>
-        <translation>%1 שורש %2</translation>
     </message>
     <message>
         <source>%1 over %2</source>
@@ -295,7 +327,7 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>Right %1</source>
-        <translation>נכונות %1</translation>
+        <translation>תשובות נכונות %1</translation>
     </message>
     <message>
         <source>Total %1</source>
@@ -420,6 +452,41 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     <message>
         <source>a minus root c</source>
         <translation>a פחות שורש c</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root %1</source>
+        <translation>
+            <numerusform>%n שורש %1</numerusform>
+            <numerusform>%n שורש %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>הדף נשלח למדפסת %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>המדפסת %1 עצורה: הדף ממתין בתור שלה עד שמישהו יפעיל את המדפסת.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>המדפסת %1 לא קיבלה את הדף: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>הדף נשמר בשם %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>לא ניתן היה לשמור את הדף בשם %1: %2. שום חלק ממנו לא נשמר.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter שומר את הדף בשם %1; או בחר מדפסת.</translation>
     </message>
 </context>
 </TS>

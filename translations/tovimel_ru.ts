@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>Старт</translation>
+        <translation>Начать</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation>Верно</translation>
+        <translation>Правильно</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Print Results</source>
-        <translation>Печать</translation>
+        <translation>Печать результатов</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -146,11 +146,47 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>неожиданный аргумент &apos;%1&apos;</translation>
+        <translation>неожиданный аргумент «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>параметру &apos;%1&apos; нужно значение</translation>
+        <translation>параметр «%1» требует значения</translation>
+    </message>
+    <message>
+        <source>the platform name after &apos;%1&apos; is empty</source>
+        <translation>имя платформы после «%1» пустое</translation>
+    </message>
+    <message>
+        <source>%1 not set</source>
+        <translation>%1 не задан</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 пуст</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt has no platform plugin &quot;%1&quot; (%2)</source>
+        <translation>не удаётся открыть окна: у Qt нет модуля платформы «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>; it has %1</source>
+        <translation>; есть: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display for its windows (%1); start it from a graphical desktop session</source>
+        <translation>не удаётся открыть дисплей для окон (%1); запустите программу из графического сеанса</translation>
+    </message>
+    <message>
+        <source>display %1</source>
+        <translation>дисплей %1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: Qt&apos;s platform plugin &quot;%1&quot; could not be loaded (%2); QT_DEBUG_PLUGINS=1 shows why</source>
+        <translation>не удаётся открыть окна: не загрузился модуль платформы Qt «%1» (%2); причину покажет QT_DEBUG_PLUGINS=1</translation>
+    </message>
+    <message>
+        <source>cannot start its windows: %1 (%2)</source>
+        <translation>не удаётся открыть окна: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -210,10 +246,6 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <translation>корень из %1</translation>
     </message>
     <message>
-        <source>%1 root %2</source>
-        <translation>%1 корень из %2</translation>
-    </message>
-    <message>
         <source>%1 over %2</source>
         <translation>%1 делённое на %2</translation>
     </message>
@@ -227,11 +259,11 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>right</source>
-        <translation>верно</translation>
+        <translation>правильно</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation>неверно</translation>
+        <translation>неправильно</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -239,7 +271,7 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>No problem yet. Start is Shift+Tab away: press Enter on it.</source>
-        <translation>Задания пока нет. Shift+Tab ведёт к кнопке «Старт»: нажмите на ней Enter.</translation>
+        <translation>Задания пока нет. Shift+Tab ведёт к кнопке «Начать»: нажмите на ней Enter.</translation>
     </message>
     <message>
         <source>Problem %1 of %2: %3. Answer form %4.</source>
@@ -251,19 +283,19 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>Right. %1 right of %2, grade %3.</source>
-        <translation>Верно. Правильных ответов: %1 из %2, результат %3.</translation>
+        <translation>Правильно. Правильных ответов: %1 из %2, результат %3.</translation>
     </message>
     <message>
         <source>Right. Run over: %1 right of %2, grade %3, time %4.</source>
-        <translation>Верно. Серия окончена: правильных ответов %1 из %2, результат %3, время %4.</translation>
+        <translation>Правильно. Серия окончена: правильных ответов %1 из %2, результат %3, время %4.</translation>
     </message>
     <message>
         <source>Wrong: %1.</source>
-        <translation>Неверно: %1.</translation>
+        <translation>Неправильно: %1.</translation>
     </message>
     <message>
         <source>Wrong: %1. Now the answer form %2.</source>
-        <translation>Неверно: %1. Теперь форма ответа: %2.</translation>
+        <translation>Неправильно: %1. Теперь форма ответа: %2.</translation>
     </message>
     <message>
         <source>Answer form %1.</source>
@@ -295,7 +327,7 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     </message>
     <message>
         <source>Right %1</source>
-        <translation>Верно %1</translation>
+        <translation>Правильно %1</translation>
     </message>
     <message>
         <source>Total %1</source>
@@ -420,6 +452,42 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
     <message>
         <source>a minus root c</source>
         <translation>a минус корень из c</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root %1</source>
+        <translation>
+            <numerusform>%n корень из %1</numerusform>
+            <numerusform>%n корня из %1</numerusform>
+            <numerusform>%n корней из %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page went to the printer %1.</source>
+        <translation>Страница отправлена на принтер %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped: the page waits in its queue until someone starts the printer.</source>
+        <translation>Принтер %1 остановлен: страница ждёт в его очереди, пока кто-нибудь не запустит принтер.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2.</source>
+        <translation>Принтер %1 не принял страницу: %2.</translation>
+    </message>
+    <message>
+        <source>The page was saved as %1.</source>
+        <translation>Страница сохранена как %1.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1: %2. Nothing of it was kept.</source>
+        <translation>Не удалось сохранить страницу как %1: %2. Ничего из неё не сохранено.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Enter saves the page as %1; or choose a printer.</source>
+        <translation>Enter сохранит страницу как %1; или выберите принтер.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "windows/accessibility.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <initializer_list>
 #include <iterator>
@@ -46,6 +47,13 @@ enum class Say {
   LevelChosen,
   KeyShown,
   KeyHidden,
+  PagePrinted,
+  PageHeld,
+  PageRefused,
+  PageSaved,
+  PageNotWritten,
+  TwoSentences,
+  SaveOffered,
   Count
 };
 
@@ -56,7 +64,7 @@ constexpr std::string_view kSay[] = {
     QT_TRANSLATE_NOOP("Speech", "%1 minus %2"),
     QT_TRANSLATE_NOOP("Speech", "minus %1"),
     QT_TRANSLATE_NOOP("Speech", "root %1"),
-    QT_TRANSLATE_NOOP("Speech", "%1 root %2"),
+    QT_TRANSLATE_N_NOOP("Speech", "%n root %1"),
     QT_TRANSLATE_NOOP("Speech", "%1 over %2"),
     QT_TRANSLATE_NOOP("Speech", "the quantity %1,"),
     QT_TRANSLATE_NOOP("Speech", "the quantity %1"),
@@ -74,6 +82,15 @@ constexpr std::string_view kSay[] = {
     QT_TRANSLATE_NOOP("Speech", "Level %1."),
     QT_TRANSLATE_NOOP("Speech", "Answer key: %1."),
     QT_TRANSLATE_NOOP("Speech", "Enter shows the answer key."),
+    QT_TRANSLATE_NOOP("Speech", "The page went to the printer %1."),
+    QT_TRANSLATE_NOOP(
+        "Speech",
+        "The printer %1 is stopped: the page waits in its queue until someone starts the printer."),
+    QT_TRANSLATE_NOOP("Speech", "The printer %1 did not take the page: %2."),
+    QT_TRANSLATE_NOOP("Speech", "The page was saved as %1."),
+    QT_TRANSLATE_NOOP("Speech", "The page could not be saved as %1: %2. Nothing of it was kept."),
+    QT_TRANSLATE_NOOP("Speech", "%1 %2"),
+    QT_TRANSLATE_NOOP("Speech", "Enter saves the page as %1; or choose a printer."),
 };
 static_assert(std::size(kSay) == static_cast<std::size_t>(Say::Count));
 
@@ -96,6 +113,16 @@ std::string FillPattern(std::string_view pattern, std::initializer_list<std::str
 
 std::string Fill(Say what, std::initializer_list<std::string_view> args = {}) {
   return FillPattern(Translate(tr_context::kSpeech, kSay[static_cast<std::size_t>(what)]), args);
+}
+
+// "3 root 2": the coefficient is the pattern's count, so that a language whose word for root
+// follows its number says "3 корня из 2" and "5 корней из 2". Read as the program reads numbers.
+std::string TimesRoot(std::string_view coefficient, std::string_view radicand) {
+  const long long read = std::atoll(std::string(Trim(coefficient)).c_str());
+  const int count = static_cast<int>(std::clamp<long long>(read, 0, INT_MAX));
+  const std::string pattern =
+      TranslateCount(tr_context::kSpeech, kSay[static_cast<std::size_t>(Say::TimesRoot)], count);
+  return FillPattern(pattern, {radicand});
 }
 
 // What a control tells, beyond a fixed name.
@@ -190,8 +217,14 @@ std::string SignWord(std::string_view sign) {
   return "";
 }
 
-// A caption without its access-key marks: "E&xit" reads "Exit".
+// A caption without its access-key marks: "E&xit" reads "Exit". A key marked after the caption
+// in parentheses, as Hebrew and Arabic do it ("יציאה (&X)"), is not read at all.
 std::string Caption(std::string_view text) {
+  constexpr std::string_view kAfter = " (&";
+  if (const auto at = text.rfind(kAfter);
+      at != std::string_view::npos && at + kAfter.size() + 2 == text.size() && text.back() == ')') {
+    text = text.substr(0, at);
+  }
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&' && i + 1 < text.size()) ++i;
@@ -220,10 +253,9 @@ Term ReadRow(const Form& form, const ProblemRow& row) {
                     radicand = shown(row.radicand);
   std::string term = coefficient;
   if (form(row.sign).visible) {
-    term = coefficient.empty() ? Fill(Say::Root, {radicand})
-                               : Fill(Say::TimesRoot, {coefficient, radicand});
+    term = coefficient.empty() ? Fill(Say::Root, {radicand}) : TimesRoot(coefficient, radicand);
   } else if (!radicand.empty()) {
-    term = coefficient.empty() ? radicand : Fill(Say::TimesRoot, {coefficient, radicand});
+    term = coefficient.empty() ? radicand : TimesRoot(coefficient, radicand);
   }
   if (whole.empty()) return {term};
   if (term.empty()) return {whole};
@@ -248,8 +280,8 @@ Term ReadValue(long long a, long long b, long long c) {
     if (c == 1) {
       root = size;
     } else {
-      root = size == "1" ? Fill(Say::Root, {std::to_string(c)})
-                         : Fill(Say::TimesRoot, {size, std::to_string(c)});
+      root =
+          size == "1" ? Fill(Say::Root, {std::to_string(c)}) : TimesRoot(size, std::to_string(c));
     }
   }
   if (root.empty()) return {std::to_string(a)};
@@ -346,8 +378,41 @@ std::string CueSaid(const Form& form) {
       return Fill(Say::LevelChosen, {std::to_string(form(vsbLevel).value)});
     case Cue::KeyShown:
       return Fill(Say::KeyShown, {ReadKey(form)});
+    case Cue::PageWent:
+      return form(lblPageWent).visible ? form(lblPageWent).text : "";
   }
   return "";
+}
+
+std::string PageWentSaid(const PageWent& page) {
+  // A reason of its own may end with a full stop; the sentence brings its own.
+  std::string_view why = Trim(page.why);
+  while (!why.empty() && why.back() == '.') why.remove_suffix(1);
+  switch (page.to) {
+    case PageWent::To::Nowhere:
+      return "";
+    case PageWent::To::Printer:
+      return Fill(Say::PagePrinted, {page.where});
+    case PageWent::To::Held:
+      return Fill(Say::PageHeld, {page.where});
+    case PageWent::To::Refused:
+      return Fill(Say::PageRefused, {page.where, why});
+    case PageWent::To::File:
+      return Fill(Say::PageSaved, {page.where});
+    case PageWent::To::NotWritten:
+      return Fill(Say::PageNotWritten, {page.where, why});
+  }
+  return "";
+}
+
+std::string SaveOfferedSaid(std::string_view file) {
+  return Fill(Say::SaveOffered, {file});
+}
+
+std::string BothSaid(std::string_view first, std::string_view second) {
+  if (first.empty()) return std::string(second);
+  if (second.empty()) return std::string(first);
+  return Fill(Say::TwoSentences, {first, second});
 }
 
 bool Exposed(const Form& form, const Control& c) {
@@ -386,7 +451,13 @@ std::string ReadFraction(const Form& form, ControlId frame) {
   return "";
 }
 
-Spoken Speak(const Form& form, const Control& c) {
+std::string ArrivalSaid(const Form& form, const Control& c) {
+  const Row* row = FindRow(form, c);
+  if (!row || row->tells != Tells::Mark || !Heard(form, c) || !NoProblemYet(form)) return "";
+  return Fill(Say::NoProblemYet);
+}
+
+Spoken Speak(const Form& form, const Control& c, News news) {
   if (!Heard(form, c)) return {};
   const Row* row = FindRow(form, c);
   const Tells tells = row ? row->tells : Tells::Nothing;
@@ -421,9 +492,12 @@ Spoken Speak(const Form& form, const Control& c) {
   if (tells == Tells::Mark) {
     if (c.props.back == kRightBox) out.description = Fill(Say::Right);
     if (c.props.back == kWrongBox) out.description = Fill(Say::Wrong);
-    if (NoProblemYet(form)) out.description = Fill(Say::NoProblemYet);
   }
   if (tells == Tells::Guard && KeyCanBeShown(form)) out.description = Fill(Say::KeyHidden);
+  if (news == News::Announced) return out;
+  if (std::string arrival = ArrivalSaid(form, c); !arrival.empty()) {
+    out.description = std::move(arrival);
+  }
   if (form.cue() != Cue::None && form.hasFocus(c.id())) {
     if (std::string cue = CueSaid(form); !cue.empty()) out.description = std::move(cue);
   }

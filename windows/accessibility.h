@@ -27,16 +27,49 @@ bool Exposed(const Form& form, const Control& c);
 // not heard.
 bool Heard(const Form& form, const Control& c);
 
+// Where the news goes: what must be heard at once, the window's cue (Form::setCue) and, before
+// the first problem, the way to Start. A toolkit without announcements puts it in the focused
+// control's description, which a screen reader reads as the focus arrives; one with
+// announcements sends it as one, and the descriptions keep only what stands (a box's mark): a
+// screen reader that keeps a description for a while would read out stale news.
+enum class News { InDescription, Announced };
+
 // The control's name and description as they stand now; both empty unless it is heard, so
 // nothing hidden, the answer key above all, can be read. A label's name carries its value
 // ("Right 7", "Level 3", "Simplify root 450"); an answer box's description its mark after
-// "&Submit". The focused control's description tells the window's cue (Form::setCue): the new
-// problem, the verdict, the chosen answer form, the revealed key.
-Spoken Speak(const Form& form, const Control& c);
+// "&Submit". With the news in descriptions, the focused control's tells the window's cue: the
+// new problem, the verdict, the chosen answer form, the revealed key.
+Spoken Speak(const Form& form, const Control& c, News news = News::InDescription);
+
+// The news that arriving at `c` tells, with no cue: before the first problem, an answer box
+// says that Start is Shift+Tab away. Empty otherwise.
+std::string ArrivalSaid(const Form& form, const Control& c);
 
 // What the window's cue tells now ("Problem 3 of 20: root 450. Answer form a root b."); empty
 // without a cue.
 std::string CueSaid(const Form& form);
+
+// What became of a printed page.
+struct PageWent {
+  enum class To {
+    Nowhere,     // the student cancelled
+    Printer,     // the queue took it
+    Held,        // the queue took it but is stopped: the page waits there
+    Refused,     // the queue did not take it; `why` says why
+    File,        // saved whole as the file `where`
+    NotWritten,  // the file `where` could not be written whole, and nothing of it was kept
+  };
+  To to = To::Nowhere;
+  std::string where;  // the printer's name or the file's full path
+  std::string why;    // the scheduler's or the file system's reason
+};
+
+// The sentence that tells it, on the screen and to a screen reader; empty for Nowhere.
+std::string PageWentSaid(const PageWent& page);
+// What the dialog that offers the page as a file does on Enter, heard first as it opens.
+std::string SaveOfferedSaid(std::string_view file);
+// Two sentences as one text (a refusal, then where the page was saved instead).
+std::string BothSaid(std::string_view first, std::string_view second);
 
 // The fraction a frame shows, read aloud from its shown parts: "1350 root 450 over 150 root 90",
 // "1 over the quantity 3 plus 2 root 5". Empty for a frame that shows no fraction.

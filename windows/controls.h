@@ -38,7 +38,7 @@ inline constexpr ControlName Label4{"Label4"}, lblProbCount{"lblProbCount"}, cmd
     Label1{"Label1"}, lblRight{"lblRight"}, cmdSubmit{"cmdSubmit"}, Label2{"Label2"},
     cmdNew{"cmdNew"}, lblWrong{"lblWrong"}, Label3{"Label3"}, cmdPrintIt{"cmdPrintIt"},
     lblPercent{"lblPercent"}, cmdExit{"cmdExit"}, lblLevelShow{"lblLevelShow"},
-    lblTitle{"lblTitle"};
+    lblTitle{"lblTitle"}, lblPageWent{"lblPageWent"};
 
 // The problem (lblProb 0..5) and its key (lblProb 6..11), with their signs and roots
 inline constexpr ControlName imgUpperRadical{"imgUpperRadical"}, Line1{"Line1"},

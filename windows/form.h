@@ -107,6 +107,7 @@ enum class Cue {
   Form,      // the student chose an answer form
   Level,     // the student chose a level
   KeyShown,  // the teacher revealed the answer key
+  PageWent,  // a page was printed, saved, held or refused: where it went
 };
 
 // Where a control's text or picture puts ink, in twips from the control's top-left corner.

@@ -152,6 +152,8 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Button, .id = cmdExit, .text = QT_TRANSLATE_NOOP("Caption", "E&xit"), .left = 7230, .top = 5085, .width = 1215, .height = 495, .tab = 21},
       {.kind = K::Label, .id = lblLevelShow, .text = QT_TRANSLATE_NOOP("Caption", "Level 1"), .left = 7140, .top = 5655, .width = 1830, .height = 615, .font = kSans24},
       {.kind = K::Label, .id = lblTitle, .text = QT_TRANSLATE_NOOP("Caption", "Tovimel"), .left = 195, .top = 1065, .width = 6480, .height = 1125, .font = {"Myriad Roman", 36, false}, .back = kWhite, .border = true, .hidden = true},
+      // Where the last page went, under the title on the results screen; shown after a print.
+      {.kind = K::Label, .id = lblPageWent, .left = 195, .top = 2400, .width = 6480, .height = 1800, .font = {"MS Sans Serif", 12, false}, .hidden = true},
 
       // The problem: (N1 + N2 root N3) / (N4 + N5 root N6). It, the key and the answer area read
       // left to right in every language; right-to-left windows mirror around them.

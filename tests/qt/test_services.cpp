@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -9,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "desktop/binding.h"
 #include "desktop/services.h"
@@ -194,6 +197,40 @@ TEST(ProposedPdfFile, CutsALongNameByBytesBetweenCharacters) {
   }
 }
 
+// The cut falls between characters as a reader sees them: an emoji is never split into its two
+// UTF-16 halves, and an accent written as a combining mark goes with its letter.
+TEST(ProposedPdfFile, CutsANameOnlyBetweenWholeCharacters) {
+  QTemporaryDir dir;
+  const QDate date(2026, 12, 8);
+  const QString a220(220, u'a'), a222(222, u'a'), a225(225, u'a');
+  const QString grin = QString::fromUtf8("\xF0\x9F\x98\x80");                   // U+1F600, 4 bytes
+  const QString thumb = QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD");  // with a tone
+  const QString e_acute = QStringLiteral("e") + QChar(0x0301);
+  // 228 bytes of room for the name, 224 once " (2)" is added.
+  const struct {
+    QString student;
+    QString first, second;  // the name in the first file and in the " (2)" file
+  } rows[] = {
+      {a225 + grin, a225, a225.left(224)},     // 229 bytes: the emoji goes whole
+      {a222 + e_acute, a222 + e_acute, a222},  // 225: fits, then goes with its accent
+      {a220 + thumb, a220 + thumb, a220},      // 228: fits, then goes with its tone
+      {a220 + e_acute + grin, a220 + e_acute + grin, a220 + e_acute},  // 227
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    const QString folder = dir.filePath(QString::number(&row - rows));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& want : {row.first, row.second}) {
+      const QString file = ProposedPdfFile(folder, row.student, date);
+      const QString name = QFileInfo(file).fileName().section(QStringLiteral(" - "), 1, 1);
+      EXPECT_EQ(name.toStdU32String(), want.toStdU32String());
+      EXPECT_LE(QFileInfo(file).fileName().toUtf8().size(), 255);
+      QFile taken(file);
+      ASSERT_TRUE(taken.open(QIODevice::WriteOnly)) << file.toStdString();
+    }
+  }
+}
+
 // The folder offered: documents, else home, else the temporary folder; only a folder the user
 // may write in, and never one made up from an unset HOME.
 TEST(PdfFolder, IsTheFirstWritableOfDocumentsHomeAndTemporary) {
@@ -296,7 +333,7 @@ TEST(QtPrinter, WithNoPrinterTwoPrintsOfferTwoNewFilesAndReplaceNone) {
   }
   std::vector<QString> offered;
   QtPrinter printer(
-      [&](QPrinter& p, QWidget*) {
+      [&](QPrinter& p, QWidget*, const QString&) {
         offered.push_back(p.outputFileName());
         return true;  // the student takes the name offered
       },
@@ -324,7 +361,7 @@ TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
   QTemporaryDir dir;
   const QString chosen = dir.filePath("chosen.pdf");
   int asked = 0;
-  QtPrinter printer([&](QPrinter& p, QWidget* window) {
+  QtPrinter printer([&](QPrinter& p, QWidget* window, const QString&) {
     ++asked;
     EXPECT_EQ(window, b.window());
     p.setOutputFormat(QPrinter::PdfFormat);
@@ -339,6 +376,35 @@ TEST(QtPrinter, WithNoPrinterAtAllEachClickAsksWhereThePageShouldGo) {
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(PdfPageCount(ReadFile(chosen)), 1);
   EXPECT_EQ(printer.files(), std::vector<QString>{chosen});
+}
+
+// The dialog that offers the page as a file is heard first by its title: what became of the last
+// try, then what Enter does, with the file's full place.
+TEST(QtPrinter, TheDialogsTitleSaysWhyAndWhereEnterSaves) {
+  const QString file = QDir::temp().filePath("Tovimel - Rivera, Ana - 2026-12-09.pdf");
+  const QString saves = "Enter saves the page as " + file + "; or choose a printer.";
+  const struct {
+    QString why;
+    QString title;
+  } rows[] = {
+      {"", saves},
+      {"The printer classroom did not take the page: Out of paper.",
+       "The printer classroom did not take the page: Out of paper. " + saves},
+  };
+  for (const auto& row : rows) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    QString title;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      title = dialog->windowTitle();
+      qobject_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_FALSE(QtPrinter::AskWithDialog(printer, nullptr, row.why));
+    EXPECT_EQ(title, row.title);
+  }
 }
 
 }  // namespace
