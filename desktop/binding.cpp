@@ -272,7 +272,15 @@ WindowBinding::Widget WindowBinding::create(const Control& c, QWidget* parent) {
       if (c.look.border) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       }
-      const auto [above, below] = CaptionRoom(form_, c);
+      label->setOneLine(c.look.one_line);
+      // A caption in a box one sees keeps off its sides; the student's data keeps every pixel
+      // for the letters it may have to cut.
+      const auto& window_back = form_.window().props.back;
+      if (c.look.translated && !c.look.auto_size &&
+          (c.look.border || (c.props.back && c.props.back != window_back))) {
+        label->setInnerMargin(kInnerMargin);
+      }
+      const auto [above, below] = c.look.one_line ? std::pair(0, 0) : CaptionRoom(form_, c);
       label->setRoom(above, below);
       if (c.look.clickable) connect(label, &LabelWidget::clicked, this, [this, i] { click(i); });
       return label;
@@ -455,6 +463,8 @@ void WindowBinding::applyContent(QLineEdit& w, const Control& c, const Changes& 
   if (changed(&Props::text) && w.text() != text) {
     const QSignalBlocker block(&w);
     w.setText(text);
+    // Blocked, the box does not hear of its new text: it fits it here.
+    if (auto* box = qobject_cast<BoxWidget*>(&w)) box->fitText();
   }
   applySelection(c, w);
 }

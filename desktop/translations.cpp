@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 #include <memory>
 
 #include "windows/translate.h"
@@ -94,6 +95,9 @@ QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
   if (qt->load(QStringLiteral("qtbase_") + language,
                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(qt.release());
+  } else {
+    // The package recommends Qt's translations; one installed without them says what is missing.
+    std::fprintf(stderr, "%s\n", qPrintable(MissingQtTranslation(language)));
   }
   // Installed last, so it is asked first: its layout direction is the program's own.
   QCoreApplication::installTranslator(own.release());
@@ -102,6 +106,17 @@ QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
   }
   return language;
+}
+
+QString MissingQtTranslation(const QString& language, const QString& qt_folder) {
+  if (language.isEmpty()) return {};
+  const QString folder =
+      qt_folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qt_folder;
+  if (QTranslator().load(QStringLiteral("qtbase_") + language, folder)) return {};
+  return QStringLiteral(
+             "tovimel: Qt's own texts (the print dialog) stay English: no qtbase_%1 in "
+             "%2; install the package qt6-translations-l10n")
+      .arg(language, folder);
 }
 
 void InstallTranslationHook() {

@@ -25,6 +25,11 @@ QStringList DesktopLanguages(const std::function<QString(const char*)>& env);
 QString LoadTranslations(QCoreApplication& app, const QStringList& languages,
                          const QString& folder = {});
 
+// The line that says Qt's own texts (the print dialog) stay English because Qt has no
+// translation into `language` in `qt_folder` (Qt's translations folder when empty): the package
+// that brings them is missing. Empty when it is there, or for English.
+QString MissingQtTranslation(const QString& language, const QString& qt_folder = {});
+
 // The program's translation for the first of `languages` that has one in `folders`, or none;
 // English stops the search. Needs no QCoreApplication. `found` is set to the language.
 std::unique_ptr<QTranslator> FindTranslation(const QStringList& languages,

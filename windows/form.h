@@ -57,6 +57,7 @@ struct Look {
   // Frames: what they hold reads left to right in every language (mathematics), while the frame
   // itself mirrors with the window.
   bool left_to_right = false;
+  bool one_line = false;  // labels: the caption never takes a second line (the level's name)
 };
 
 // What handlers may change at run time.

@@ -53,6 +53,7 @@ struct Row {
   bool clickable = false;
   bool left_to_right = false;
   int min = 0, max = 0, value = 0;  // scroll bar
+  bool one_line = false;
 };
 
 // The window title; its place takes the version.
@@ -82,6 +83,7 @@ Control Build(const Row& r) {
   c.look.default_button = r.default_button;
   c.look.clickable = r.clickable;
   c.look.left_to_right = r.left_to_right;
+  c.look.one_line = r.one_line;
   // A caption with a word is the design's own text; numbers and the student's data are not.
   c.look.translated = std::any_of(r.text.begin(), r.text.end(), [](char ch) {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
@@ -150,7 +152,7 @@ std::vector<Control> MainWindowLayout(int levels) {
       {.kind = K::Button, .id = cmdPrintIt, .text = QT_TRANSLATE_NOOP("Caption", "Print Results"), .left = 8685, .top = 4365, .width = 705, .height = 645, .tab = 20, .hidden = true, .disabled = true},
       {.kind = K::Label, .id = lblPercent, .text = "0%", .left = 7215, .top = 4515, .width = 1350, .height = 480, .font = kSans18, .back = kPaleYellow, .border = true, .align = C},
       {.kind = K::Button, .id = cmdExit, .text = QT_TRANSLATE_NOOP("Caption", "E&xit"), .left = 7230, .top = 5085, .width = 1215, .height = 495, .tab = 21},
-      {.kind = K::Label, .id = lblLevelShow, .text = QT_TRANSLATE_NOOP("Caption", "Level 1"), .left = 7140, .top = 5655, .width = 1830, .height = 615, .font = kSans24},
+      {.kind = K::Label, .id = lblLevelShow, .text = QT_TRANSLATE_NOOP("Caption", "Level 1"), .left = 7140, .top = 5655, .width = 1830, .height = 615, .font = kSans24, .one_line = true},
       {.kind = K::Label, .id = lblTitle, .text = QT_TRANSLATE_NOOP("Caption", "Tovimel"), .left = 195, .top = 1065, .width = 6480, .height = 1125, .font = {"Myriad Roman", 36, false}, .back = kWhite, .border = true, .hidden = true},
       // Where the last page went, under the title on the results screen; shown after a print.
       {.kind = K::Label, .id = lblPageWent, .left = 195, .top = 2400, .width = 6480, .height = 1800, .font = {"MS Sans Serif", 12, false}, .hidden = true},

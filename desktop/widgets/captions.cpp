@@ -30,11 +30,13 @@ QFont Resized(QFont font, double size) {
 // The caption's lines at `width`, broken as `wrap` says; each without the blanks it ends with,
 // and with its width.
 std::vector<CaptionLine> Break(const QString& text, const QFont& font, double width,
-                               QTextOption::WrapMode wrap, const QPaintDevice* device) {
+                               QTextOption::WrapMode wrap, const QPaintDevice* device,
+                               Qt::LayoutDirection direction) {
   const QFontMetricsF metrics(font, device);
   QTextLayout layout(text, font, device);
   QTextOption option;
   option.setWrapMode(wrap);
+  option.setTextDirection(direction);
   layout.setTextOption(option);
   std::vector<CaptionLine> lines;
   layout.beginLayout();
@@ -62,8 +64,13 @@ double Block(std::size_t n, const QFontMetricsF& metrics) {
 }  // namespace
 
 Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align,
-                   bool fit, const QPaintDevice* device, const QRectF& room) {
-  Caption caption{font, {}, true, false, false};
+                   bool fit, const QPaintDevice* device, const QRectF& room,
+                   const CaptionRules& rules) {
+  const Qt::LayoutDirection direction =
+      rules.direction == Qt::LayoutDirectionAuto
+          ? (text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight)
+          : rules.direction;
+  Caption caption{font, direction, {}, true, false, false};
   if (text.isEmpty()) return caption;
   const QFontMetricsF design(font, device);
   // The lines the box shows whole; a box lower than one line still shows that one.
@@ -77,17 +84,18 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
     caption.lines = {
         {part, {}, part.size() == text.size() ? one_line : design.horizontalAdvance(part), 0}};
   } else {
-    caption.lines =
-        Break(text, font, box.width(), fit ? QTextOption::WordWrap : QTextOption::NoWrap, device);
+    caption.lines = Break(text, font, box.width(),
+                          fit ? QTextOption::WordWrap : QTextOption::NoWrap, device, direction);
   }
   if (fit && !Fits(caption.lines, capacity, box.width())) {
     caption.as_designed = false;
     const double size = SizeOf(font);
-    const double floor = std::ceil(size * kCaptionFloor);
+    const double floor = std::ceil(size * rules.floor);
     bool fitted = false;
     for (double s = size - 1; s >= floor && !fitted; --s) {
       caption.font = Resized(font, s);
-      caption.lines = Break(text, caption.font, box.width(), QTextOption::WordWrap, device);
+      caption.lines =
+          Break(text, caption.font, box.width(), QTextOption::WordWrap, device, direction);
       fitted = Fits(caption.lines, capacity, box.width());
     }
     // Further lines where the design leaves room, from the label's own size down; then words
@@ -97,7 +105,7 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
       if (wrap == QTextOption::WordWrap && area.height() <= box.height() + kSlack) continue;
       for (double s = size; s >= floor && !fitted; --s) {
         caption.font = Resized(font, s);
-        caption.lines = Break(text, caption.font, box.width(), wrap, device);
+        caption.lines = Break(text, caption.font, box.width(), wrap, device, direction);
         fitted = caption.lines.size() > 1 &&
                  Block(caption.lines.size(), QFontMetricsF(caption.font, device)) <=
                      area.height() + kSlack &&
@@ -109,7 +117,8 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
       // At the floor: the lines that fit, and the rest of the text cut to the last one.
       caption.elided = true;
       caption.font = Resized(font, floor);
-      caption.lines = Break(text, caption.font, box.width(), QTextOption::WordWrap, device);
+      caption.lines =
+          Break(text, caption.font, box.width(), QTextOption::WordWrap, device, direction);
       const QFontMetricsF metrics(caption.font, device);
       if (caption.lines.size() > capacity) {
         caption.lines.resize(capacity);
@@ -152,8 +161,11 @@ Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt
 }
 
 void PaintCaption(QPainter& painter, const Caption& caption) {
+  painter.save();
   painter.setFont(caption.font);
+  painter.setLayoutDirection(caption.direction);
   for (const CaptionLine& line : caption.lines) painter.drawText(line.origin, line.text);
+  painter.restore();
 }
 
 }  // namespace tovimel

@@ -18,6 +18,15 @@ namespace tovimel {
 
 // The smallest size a caption shrinks to, as a share of its font's size.
 inline constexpr double kCaptionFloor = 0.8;
+// A caption that must stay on one line (the level's name) may shrink further before it is cut.
+inline constexpr double kOneLineFloor = 0.5;
+
+// How a caption reads: the direction its lines run in (Auto: as its first strong letter says),
+// and the smallest share of its size it shrinks to.
+struct CaptionRules {
+  Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
+  double floor = kCaptionFloor;
+};
 
 struct CaptionLine {
   QString text;
@@ -28,6 +37,7 @@ struct CaptionLine {
 
 struct Caption {
   QFont font;
+  Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;  // as its lines are laid out
   std::vector<CaptionLine> lines;
   bool as_designed = true;  // in the label's own font, where the label itself draws it
   bool elided = false;      // even the floor was too large: the end is cut with "…"
@@ -40,9 +50,11 @@ struct Caption {
 // `room` (around `box`, empty: none) is where further lines may go when the floor still does
 // not fit; a word too long for any line is broken inside before the end is cut.
 Caption FitCaption(const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align,
-                   bool fit, const QPaintDevice* device = nullptr, const QRectF& room = {});
+                   bool fit, const QPaintDevice* device = nullptr, const QRectF& room = {},
+                   const CaptionRules& rules = {});
 
-// Draws the lines with the painter's pen, one by one, so no device wraps them again.
+// Draws the lines with the painter's pen, one by one, so no device wraps them again, each in the
+// caption's direction.
 void PaintCaption(QPainter& painter, const Caption& caption);
 
 }  // namespace tovimel

@@ -49,15 +49,16 @@ std::optional<InkBox> MeasureInk(const Control& c, double pixel_ratio) {
   if (c.kind != Kind::Label || c.props.text.empty()) return std::nullopt;
   // The numbers of a problem come back again and again: each caption is laid out once.
   const FontSpec font = EffectiveFont(c);
-  using Key = std::tuple<std::string, std::string, double, bool, int, int, Align, bool, bool>;
+  using Key = std::tuple<std::string, std::string, double, bool, int, int, Align, bool, bool, bool>;
   static std::map<Key, std::optional<InkBox>> measured;
-  const Key key{c.props.text,   font.family,  font.points,      font.bold,    c.props.width,
-                c.props.height, c.look.align, c.look.auto_size, c.look.border};
+  const Key key{c.props.text,   font.family,  font.points,      font.bold,     c.props.width,
+                c.props.height, c.look.align, c.look.auto_size, c.look.border, c.look.one_line};
   if (const auto it = measured.find(key); it != measured.end()) return it->second;
   const int border = c.look.border ? kBorder : 0;
-  const Caption caption = FitCaption(ToQString(c.props.text), FontFor(c),
-                                     box.adjusted(border, border, -border, -border),
-                                     Horizontal(c.look.align), !c.look.auto_size);
+  const Caption caption = FitCaption(
+      ToQString(c.props.text), FontFor(c), box.adjusted(border, border, -border, -border),
+      Horizontal(c.look.align), !c.look.auto_size, nullptr, {},
+      {Qt::LayoutDirectionAuto, c.look.one_line ? kOneLineFloor : kCaptionFloor});
   const QFontMetricsF metrics(caption.font);
   QRectF ink;
   for (const CaptionLine& line : caption.lines) {

@@ -10,9 +10,11 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QtMath>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <utility>
 
 #include "desktop/widgets/captions.h"
@@ -25,6 +27,11 @@ namespace {
 
 // The gap each side of a frame's caption over its edge.
 constexpr int kCaptionPad = 2;
+
+// The text flag that runs a caption in `direction`, whatever its first letter.
+int Forced(Qt::LayoutDirection direction) {
+  return direction == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+}
 
 }  // namespace
 
@@ -55,6 +62,52 @@ void LabelWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QLabel::keyPressEvent(event);
+}
+
+BoxWidget::BoxWidget(QWidget* parent) : QLineEdit(parent), design_font_(font()) {
+  connect(this, &QLineEdit::textChanged, this, &BoxWidget::fitText);
+}
+
+int BoxWidget::textRoom() const {
+  // As QLineEdit measures it: its contents less the text margins and 2 pixels a side; the text
+  // scrolls once it and the 1-pixel cursor are wider.
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                             .marginsRemoved(textMargins());
+  constexpr int kMargin = 2, kCursor = 1;
+  return contents.width() - 2 * kMargin - kCursor;
+}
+
+void BoxWidget::fitText() {
+  QFont fitted = design_font_;
+  const int design = design_font_.pixelSize();
+  if (design > 0) {
+    // Down to a size still readable; the numbers of these boxes fit long before it.
+    constexpr int kSmallest = 6;
+    for (int size = design; size >= kSmallest; --size) {
+      fitted.setPixelSize(size);
+      if (std::ceil(QFontMetricsF(fitted).horizontalAdvance(text())) <= textRoom()) break;
+    }
+  }
+  if (fitted == font()) return;
+  fitting_ = true;
+  setFont(fitted);
+  fitting_ = false;
+}
+
+void BoxWidget::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange && !fitting_) {
+    design_font_ = font();
+    fitText();
+  }
+}
+
+void BoxWidget::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  fitText();
 }
 
 void BoxWidget::focusInEvent(QFocusEvent* event) {
@@ -102,12 +155,17 @@ void LabelWidget::setRoom(int above, int below) {
   setBackground(own_background_);
 }
 
+void LabelWidget::setInnerMargin(int margin) {
+  inner_margin_ = margin;
+  keepBox();
+}
+
 void LabelWidget::keepBox() {
   // The frame and contents keep to the box. Qt recomputes the margins when the style or frame
   // changes, taking a frame too small for its contents for none: set them again after it.
-  if (room().isNull()) return;
-  const int edge = frameWidth();
-  setContentsMargins(room() + QMargins(edge, edge, edge, edge));
+  if (room().isNull() && inner_margin_ == 0) return;
+  const int edge = frameWidth(), side = edge + inner_margin_;
+  setContentsMargins(room() + QMargins(side, edge, side, edge));
 }
 
 void LabelWidget::changeEvent(QEvent* event) {
@@ -169,8 +227,13 @@ std::pair<int, int> CaptionRoom(const Form& form, const Control& label) {
 }
 
 Caption LabelWidget::laidOut(const QPaintDevice* device) const {
+  if (one_line_) {
+    return FitCaption(text(), font(), contentsRect(), alignment(), true, device, {},
+                      {layoutDirection(), kOneLineFloor});
+  }
   return FitCaption(text(), font(), contentsRect(), alignment(), true, device,
-                    QRectF(rect()).adjusted(0, frameWidth(), 0, -frameWidth()));
+                    QRectF(rect()).adjusted(0, frameWidth(), 0, -frameWidth()),
+                    {layoutDirection()});
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
@@ -196,7 +259,10 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   if (own_background_ && !room().isNull()) {
     painter.fillRect(used, palette().color(backgroundRole()));
   }
-  if (caption.as_designed && !page) {
+  // QLabel runs a caption the way its first letter does; a right-to-left window's caption that
+  // starts with Latin ("#ID") must still run right to left.
+  const auto own = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+  if (caption.as_designed && !page && caption.direction == own) {
     painter.end();
     QLabel::paintEvent(event);
     return;
@@ -230,7 +296,8 @@ Caption ButtonWidget::laidOut(const QPaintDevice* device, qsizetype* key) const 
     plain += caption[i];
   }
   if (key) *key = marked;
-  Caption fitted = FitCaption(plain, font(), box, Qt::AlignHCenter, true, device);
+  Caption fitted =
+      FitCaption(plain, font(), box, Qt::AlignHCenter, true, device, {}, {layoutDirection()});
   if (fitted.as_designed || fitted.lines.empty()) return fitted;
   // Smaller or on more lines: in the middle of the button.
   const QFontMetricsF metrics(fitted.font, device);
@@ -258,8 +325,10 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
   if (shown.as_designed) {
     // Access keys stay underlined, as the captions promise Alt+letter.
     const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    style()->drawItemText(&painter, box, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
-                          palette(), isEnabled(), caption, QPalette::ButtonText);
+    style()->drawItemText(
+        &painter, box,
+        Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap | Forced(shown.direction),
+        palette(), isEnabled(), caption, QPalette::ButtonText);
     return;
   }
   // Smaller or on more lines, the key still underlined.
@@ -289,7 +358,10 @@ Caption FrameWidget::laidOut(const QPaintDevice* device) const {
   // From 8 pixels in, with a gap either side, short of the frame's right edge.
   const QFontMetricsF metrics(font(), device);
   const QRectF box(8 + kCaptionPad, 0, width() - 8 - 2 * kCaptionPad - 2, metrics.height());
-  return FitCaption(caption_, font(), box, Qt::AlignLeft, true, device);
+  // A frame whose contents read left to right still captions in the window's direction.
+  const QWidget* around = parentWidget() ? parentWidget() : this;
+  return FitCaption(caption_, font(), box, Qt::AlignLeft, true, device, {},
+                    {around->layoutDirection()});
 }
 
 void FrameWidget::paintEvent(QPaintEvent*) {
@@ -315,8 +387,9 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   if (around->isRightToLeft()) text.moveRight(width() - 1 - 8);
   painter.fillRect(text, palette().color(QPalette::Window));
   if (fitted.as_designed) {
-    style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                          isEnabled(), caption_, QPalette::WindowText);
+    style()->drawItemText(&painter, text,
+                          Qt::AlignCenter | Qt::TextShowMnemonic | Forced(fitted.direction),
+                          palette(), isEnabled(), caption_, QPalette::WindowText);
     return;
   }
   painter.setPen(palette().color(QPalette::WindowText));

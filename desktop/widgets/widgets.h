@@ -48,7 +48,12 @@ class LabelWidget final : public QLabel {
   void setBackground(bool own);
   bool ownBackground() const { return own_background_; }
   QMargins room() const { return {0, room_above_, 0, room_below_}; }
-  // The caption as this label draws it on `device` (nullptr: the screen).
+  // Pixels kept free between the caption and the box's left and right edges (inside its frame).
+  void setInnerMargin(int margin);
+  // A caption that never takes a second line: it shrinks further instead (see captions.h).
+  void setOneLine(bool one) { one_line_ = one; }
+  // The caption as this label draws it on `device` (nullptr: the screen), in the label's
+  // direction.
   Caption laidOut(const QPaintDevice* device = nullptr) const;
 
  signals:
@@ -64,7 +69,13 @@ class LabelWidget final : public QLabel {
   void keepBox();
   int room_above_ = 0, room_below_ = 0;
   bool own_background_ = false;
+  bool one_line_ = false;
+  int inner_margin_ = 0;
 };
+
+// The room a label whose box one sees (a border or a background of its own) keeps between its
+// caption and the box's sides.
+inline constexpr int kInnerMargin = 2;
 
 // The room above and below a caption label in pixels: the free height between it and the
 // nearest controls over and under it in its container, less a 2-pixel gap. Captions are the
@@ -72,20 +83,31 @@ class LabelWidget final : public QLabel {
 std::pair<int, int> CaptionRoom(const Form& form, const Control& label);
 
 // A text box that a click focuses keeps its whole text selected, as Tab leaves it: typing then
-// replaces it, where the click would have put the caret where it landed.
+// replaces it, where the click would have put the caret where it landed. A text wider than the
+// box is drawn in a smaller size, so that it stays whole instead of scrolling out of sight.
 class BoxWidget final : public QLineEdit {
   Q_OBJECT
  public:
-  using QLineEdit::QLineEdit;
+  explicit BoxWidget(QWidget* parent = nullptr);
+  // The size the box was given; font() is smaller while the text needs it.
+  const QFont& designFont() const { return design_font_; }
+  // Pixels the text may take without scrolling.
+  int textRoom() const;
+  // Sets the font to the largest size, up to the design's, that shows the whole text.
+  void fitText();
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   bool clicked_in_ = false;  // from the focusing press to its release
+  bool fitting_ = false;     // the font change is fitText's own
+  QFont design_font_;
 };
 
 // Long captions wrap onto further lines, as "Print Results" needs in its narrow button, and fit

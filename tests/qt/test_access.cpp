@@ -304,14 +304,18 @@ TEST(Keyboard, AWholeRunNeedsOnlyDigitsTabAndEnter) {
   EXPECT_TRUE(p.widget(lblPageWent)->isVisible());
   EXPECT_EQ(p.widget(lblPageWent)->accessibleName(), said);
   EXPECT_EQ(focus(), p.widget(cmdPrintIt));
-  QStringList told;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  EXPECT_EQ(told(p.widget(cmdPrintIt)), said);
+#else
+  QStringList notices;
   for (QWidget* w : p.widget(cmdPrintIt)->window()->findChildren<QWidget*>()) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     if (a && a->role() == QAccessible::Notification && w->isVisible()) {
-      told << a->text(QAccessible::Name);
+      notices << a->text(QAccessible::Name);
     }
   }
-  EXPECT_EQ(told, QStringList{said});
+  EXPECT_EQ(notices, QStringList{said});
+#endif
 }
 
 TEST(Keyboard, FormsPicturesBoxesAndTheScrollBarAnswerAsInAnyWindow) {

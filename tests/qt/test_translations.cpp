@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QKeySequence>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <cmath>
@@ -112,8 +113,9 @@ TEST(Translations, GermanCaptionsOnTheWidgetsWhileTheModelKeepsTheEnglish) {
   }
   EXPECT_EQ(p.main.window()->windowTitle().toStdString(),
             std::string("Tovimel (Version ").append(kVersion).append(")"));
-  // Qt's own dialogs speak German too (qt6-translations-l10n).
-  EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Drucken");
+  // Qt's own dialogs speak German too.
+  EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Drucken")
+      << MissingQtTranslation(QStringLiteral("de")).toStdString();
   // A level chosen later is named in German too.
   p.signIn("3", "10234", "5", "9");
   p.pressEnterOnSignIn();
@@ -287,6 +289,21 @@ TEST(Translations, AWholeRunPlaysInEveryLanguage) {
     p.click(cmdPrintIt);
     EXPECT_EQ(p.printer.files().size(), 1u);
   }
+}
+
+// Qt's print dialog is translated for every language of the program, from the package the
+// program's package recommends; without it, the program's line (and this test) names that
+// package. Where Qt has no translation the line says so.
+TEST(Translations, QtsOwnTextsComeWithEveryLanguageOrTheMissingPackageIsNamed) {
+  for (const char* language : {"de", "es", "fr", "he", "ru", "ar", "de_AT"}) {
+    SCOPED_TRACE(language);
+    EXPECT_EQ(MissingQtTranslation(QString::fromLatin1(language)).toStdString(), "");
+  }
+  EXPECT_EQ(MissingQtTranslation(QString()), QString());
+  const QTemporaryDir empty;
+  const QString line = MissingQtTranslation(QStringLiteral("ru"), empty.path());
+  EXPECT_TRUE(line.contains(QLatin1String("qt6-translations-l10n"))) << line.toStdString();
+  EXPECT_TRUE(line.contains(QLatin1String("qtbase_ru"))) << line.toStdString();
 }
 
 }  // namespace
