@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Tovimel: the sign-in window over the practice window.
 #include <QApplication>
+#include <cstdio>
 #include <optional>
 
 #include "app/command_line.h"
@@ -32,6 +33,10 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   font_config.wait();
   InstallFontSubstitutes();
+  // Another font changes every width of the layouts: say which one was got, and what to install.
+  for (const QString& missing : MissingFonts()) {
+    std::fprintf(stderr, "tovimel: %s\n", missing.toLocal8Bit().constData());
+  }
   QApplication::setFont(DefaultFont());
 
   MersenneSource random;

@@ -12,8 +12,8 @@
 namespace tovimel {
 namespace {
 
-// The first code point of every run of ten decimal digits 0..9 (Unicode 15.0, category Nd; the
-// standard keeps each script's digits together and in order).
+// The first code point of every run of ten decimal digits 0..9 of kDigitsUnicodeVersion (Unicode
+// 15.0, category Nd; the standard keeps each script's digits together and in order).
 constexpr char32_t kDigitZeros[] = {
     0x30,    0x660,   0x6F0,   0x7C0,   0x966,   0x9E6,   0xA66,   0xAE6,   0xB66,   0xBE6,
     0xC66,   0xCE6,   0xD66,   0xDE6,   0xE50,   0xED0,   0xF20,   0x1040,  0x1090,  0x17E0,

@@ -22,6 +22,14 @@ namespace tovimel {
 // infinity.
 double ReadNumber(std::string_view text);
 
+// The Unicode version whose decimal digits (category Nd) ReadNumber reads. Digits that later
+// versions add end a number until the reader's table is brought up to them.
+struct UnicodeVersion {
+  int major;
+  int minor;
+};
+inline constexpr UnicodeVersion kDigitsUnicodeVersion{15, 0};
+
 // Plain decimal: no blanks, a leading "-" for negatives.
 std::string NumberText(std::int64_t value);
 

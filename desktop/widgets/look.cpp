@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/widgets/look.h"
 
+#include <QFontInfo>
 #include <QtMath>
 #include <algorithm>
 
@@ -41,12 +42,41 @@ QFont DefaultFont() {
   return MakeFont("Liberation Sans", 8.25, false);
 }
 
+namespace {
+
+// Measured against the originals: same advance widths (Narrow, Serif) or the closest found.
+constexpr struct {
+  const char* layout;
+  const char* debian;
+  const char* package;
+} kFontMap[] = {
+    {"MS Sans Serif", "Liberation Sans", "fonts-liberation"},
+    // Debian 13 moved it out of fonts-liberation, which only recommends it there.
+    {"Arial Narrow", "Liberation Sans Narrow",
+     "fonts-liberation-sans-narrow (fonts-liberation before Debian 13)"},
+    {"Times New Roman", "Liberation Serif", "fonts-liberation"},
+    {"Myriad Roman", "PT Sans", "fonts-paratype"},
+};
+
+}  // namespace
+
 void InstallFontSubstitutes() {
-  // Measured against the originals: same advance widths (Narrow, Serif) or the closest found.
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
-  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
-  QFont::insertSubstitution("Myriad Roman", "PT Sans");
+  for (const auto& font : kFontMap) QFont::insertSubstitution(font.layout, font.debian);
+}
+
+QStringList MissingFonts() {
+  QStringList lines;
+  for (const auto& font : kFontMap) {
+    const QString wanted = QString::fromLatin1(font.debian);
+    // The family fontconfig actually gives for it, as the widgets get it.
+    const QString got = QFontInfo(QFont(wanted)).family();
+    if (got.compare(wanted, Qt::CaseInsensitive) != 0) {
+      const QString instead = got.isEmpty() ? QStringLiteral("none") : u'"' + got + u'"';
+      lines << QStringLiteral("font \"%1\" not found (got %2): install %3")
+                   .arg(wanted, instead, QString::fromLatin1(font.package));
+    }
+  }
+  return lines;
 }
 
 QString ToQString(const std::string& s) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,10 @@ QFont FontFor(const Control& c);
 QFont DefaultFont();
 // Maps the layouts' font families onto the closest ones a Debian desktop has.
 void InstallFontSubstitutes();
+// One line for each of those families that the desktop lacks: the family wanted, the one drawn
+// instead and the Debian package that brings it. Empty when all are there. Needs a
+// QGuiApplication.
+QStringList MissingFonts();
 
 QString ToQString(const std::string& s);
 // The model counts text positions in UTF-8 bytes, Qt in UTF-16 units.

@@ -15,6 +15,7 @@
 #include "desktop/binding.h"
 #include "desktop/placement.h"
 #include "desktop/ticker.h"
+#include "desktop/widgets/look.h"
 #include "engine/levels.h"
 #include "tests/qt/fidelity.h"
 #include "windows/controls.h"
@@ -26,6 +27,13 @@ using namespace frmTovimel3;
 namespace {
 
 using testing::ExpectWidgetsMatchModel;
+
+// The layouts' fonts are there, or which package brings the one that is not.
+::testing::AssertionResult LayoutFontsInstalled() {
+  const QStringList missing = MissingFonts();
+  if (missing.isEmpty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << missing.join(u'\n').toStdString();
+}
 
 // Counts the events of chosen types that reach one widget.
 class EventCounter final : public QObject {
@@ -116,6 +124,7 @@ TEST(Binding, AChangeReachesItsWidgetOnceAndTouchesNothingElse) {
 }
 
 TEST(Binding, FontsResolveToTheMappedDebianFamiliesAtPixelSizes) {
+  ASSERT_TRUE(LayoutFontsInstalled());
   Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
   const struct {
@@ -284,6 +293,7 @@ TEST(Binding, AccessKeysClickTheirButtonsAndCloseAsksTheModel) {
 }
 
 TEST(Binding, AutoSizeLabelsTakeTheirTextsMeasuredSize) {
+  ASSERT_TRUE(LayoutFontsInstalled());  // the narrow digits' widths
   Form f(MainWindowLayout(kLevelCount));
   WindowBinding b(f, WindowBinding::Frame::Titled);
   const int narrow = f(lblProb[1]).width;
