@@ -717,8 +717,9 @@ namespace {
 // The printed page's text is the captions' letters, in every language, as a teacher searching
 // or copying it finds them: pdftotext reads back each caption's words. Qt writes each glyph
 // with the first character the font maps to it, so an Arabic letter in a joined form reads as
-// its presentation form (U+FE70 to U+FEFF); those are compared by compatibility (NFKC), every
-// other script exactly (see the README's "Translations").
+// its presentation form (U+FE70 to U+FEFF), and a Latin ligature as its ligature character
+// (U+FB00 to U+FB06); those are compared by compatibility (NFKC), all else exactly (see the
+// README's "Translations").
 TEST(Captions, ThePrintedPageReadsBackAsTheCaptionsInEveryLanguage) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
   ASSERT_FALSE(tool.isEmpty()) << "pdftotext (poppler-utils) is needed to read the page back";
@@ -758,7 +759,12 @@ TEST(Captions, ThePrintedPageReadsBackAsTheCaptionsInEveryLanguage) {
       };
       const QString read = WordsIn(file, page, *w);
       if (letters(read) == letters(expected)) continue;
-      ++compatible;
+      // A font's Latin ligature (DejaVu's "ff" in "Trefferquote") is one glyph, written as the
+      // ligature's own character: Qt's same limit, not Arabic's joining.
+      const bool ligature = std::any_of(read.begin(), read.end(), [](QChar ch) {
+        return ch.unicode() >= 0xFB00 && ch.unicode() <= 0xFB06;
+      });
+      if (!ligature) ++compatible;
       EXPECT_EQ(letters(read.normalized(QString::NormalizationForm_KC)).toStdString(),
                 letters(expected).toStdString());
     }
