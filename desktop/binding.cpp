@@ -551,12 +551,22 @@ void WindowBinding::stayAbove(const WindowBinding& owner) {
   if (QWindow* handle = window_->windowHandle()) {
     handle->setTransientParent(owner.window_->windowHandle());
   }
+  owner.window_->installEventFilter(this);
 }
 
 bool WindowBinding::eventFilter(QObject* watched, QEvent* event) {
   // Sent to the window after all its widgets have taken the new direction.
   if (watched == window_.get() && event->type() == QEvent::LayoutDirectionChange) {
     mirror();
+    return false;
+  }
+  // A window manager may focus the owner after this window (mutter 48 maps the owner late, once
+  // its frame is drawn): while this window is up, the keyboard belongs here.
+  if (owner_ && watched == owner_->window_.get() && event->type() == QEvent::WindowActivate) {
+    if (window_->isVisible()) {
+      window_->raise();
+      window_->activateWindow();
+    }
     return false;
   }
   if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
