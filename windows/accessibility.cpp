@@ -115,7 +115,7 @@ enum class Tells {
   Value,    // its own caption, in its name: "Right 7" for a label showing " 7"
   Problem,  // the problem its frame shows, read aloud, in its name
   Key,      // the key its frame shows, as its value, in its name
-  Mark,     // "right" or "wrong", from an answer box's colour after "&Submit"
+  Mark,     // "right" or "wrong", from an answer box's colour after "&Submit" graded it
   Sign,     // "plus" or "minus", from the sign label, in its name
   Guard,    // the period label: how to reveal the key while that is possible
 };
@@ -440,7 +440,8 @@ Spoken Speak(const Form& form, const Control& c, News news) {
   } else {
     out.name = Caption(ShownText(c));
   }
-  if (tells == Tells::Mark) {
+  // A box the retry form has just shown had no answer to grade, whatever its colour.
+  if (tells == Tells::Mark && c.props.graded) {
     if (c.props.back == kRightBox) out.description = Fill(Say::Right);
     if (c.props.back == kWrongBox) out.description = Fill(Say::Wrong);
   }
