@@ -127,6 +127,7 @@ struct Row {
   std::string_view name = "";
   ControlId named_by{};
   Tells tells = Tells::Nothing;
+  bool gathers = false;  // a frame whose controls speak for themselves: it goes unnamed
 };
 
 std::vector<Row> MainRows() {
@@ -143,7 +144,8 @@ std::vector<Row> MainRows() {
       {.id = clock, .name = QT_TRANSLATE_NOOP("Speech", "Time %1"), .named_by = Label5, .tells = Tells::Value},
       {.id = vsbLevel, .name = QT_TRANSLATE_NOOP("Speech", "Level %1"), .named_by = fraLevel, .tells = Tells::Value},
       {.id = Frame1, .name = QT_TRANSLATE_NOOP("Speech", "Answer forms")},
-      {.id = Frame2, .name = QT_TRANSLATE_NOOP("Speech", "Answer boxes")},
+      {.id = fraAnswer, .tells = Tells::Nothing, .gathers = true},
+      {.id = Frame2, .tells = Tells::Nothing, .gathers = true},
       {.id = txtAnswer[0], .name = QT_TRANSLATE_NOOP("Speech", "whole part"), .tells = Tells::Mark},
       {.id = txtAnswer[1], .name = QT_TRANSLATE_NOOP("Speech", "coefficient"), .tells = Tells::Mark},
       {.id = txtAnswer[2], .name = QT_TRANSLATE_NOOP("Speech", "radicand"), .tells = Tells::Mark},
@@ -380,6 +382,11 @@ bool Exposed(const Form& form, const Control& c) {
   return true;
 }
 
+bool Gathers(const Form& form, const Control& c) {
+  const Row* row = FindRow(form, c);
+  return row && row->gathers;
+}
+
 bool Heard(const Form& form, const Control& c) {
   if (!Exposed(form, c) || !Showing(form, c)) return false;
   // The level's caption says what the scroll bar says, while that shows.
@@ -433,7 +440,10 @@ Spoken Speak(const Form& form, const Control& c, News news) {
       value = SignWord(c.props.text);
       break;
   }
-  if (row && !row->name.empty()) {
+  if (row && row->gathers) {
+    // No name: a screen reader passes over an unnamed panel, and the focus moving into it says
+    // only the box or form it comes to.
+  } else if (row && !row->name.empty()) {
     out.name = FillPattern(Translate(tr_context::kSpeech, row->name), {value});
   } else if (row && !row->named_by.name.empty()) {
     out.name = Caption(ShownText(form.control(row->named_by)));
