@@ -16,6 +16,18 @@ namespace tovimel {
 
 using namespace frmTovimel3;
 
+namespace {
+
+// One change per box, as the colour alone was.
+void Grade(Form& f, int k, bool right) {
+  f.set(txtAnswer[k], [right](Props& p) {
+    p.back = right ? kRightBox : kWrongBox;
+    p.graded = p.visible;
+  });
+}
+
+}  // namespace
+
 void cmdSubmit_Click(MainWindow& w) {
   Form& f = w.form;
   w.TotalCount = CheckedAdd(w.TotalCount, 1);
@@ -35,7 +47,7 @@ void cmdSubmit_Click(MainWindow& w) {
   }
 
   if (all_right) {
-    for (int k = 0; k < txtAnswer.count; ++k) f.setBack(txtAnswer[k], kRightBox);
+    for (int k = 0; k < txtAnswer.count; ++k) Grade(f, k, true);
     w.RightCount = CheckedAdd(w.RightCount, 1);
     f.setEnabled(cmdSubmit, false);
     // The binding mirrors every change at once, so these show before shutdown runs.
@@ -50,9 +62,7 @@ void cmdSubmit_Click(MainWindow& w) {
     return;
   }
 
-  for (int k = 0; k < txtAnswer.count; ++k) {
-    f.setBack(txtAnswer[k], right[static_cast<std::size_t>(k)] ? kRightBox : kWrongBox);
-  }
+  for (int k = 0; k < txtAnswer.count; ++k) Grade(f, k, right[static_cast<std::size_t>(k)]);
   if (const Level* level = FindLevel(w.level())) optAnswerForm_Click(w, level->retry_form);
 }
 

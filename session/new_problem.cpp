@@ -20,7 +20,12 @@ void cmdNew_Click(MainWindow& w) {
   f.setText(lblProbCount, NumberText(static_cast<std::int64_t>(count) + 1));
 
   for (int k = 0; k < txtAnswer.count; ++k) f.setText(txtAnswer[k], "");
-  for (int k = 0; k < txtAnswer.count; ++k) f.setBack(txtAnswer[k], kFreshBox);
+  for (int k = 0; k < txtAnswer.count; ++k) {
+    f.set(txtAnswer[k], [](Props& p) {
+      p.back = kFreshBox;
+      p.graded = false;
+    });
+  }
 
   // The scroll bar offers the table's levels only; another value draws nothing.
   const Level* level = FindLevel(w.level());

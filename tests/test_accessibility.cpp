@@ -162,6 +162,35 @@ TEST(Spoken, EachEventIsToldWithTheFocusItLeaves) {
   EXPECT_EQ(Said(t.f), "Right. Run over: 20 right of 22, grade 90%, time 00:00.");
 }
 
+// A box the retry form adds was hidden when the answer was graded: it speaks no verdict until
+// the next "&Submit", whatever colour the grading left on it; the boxes the student answered in
+// keep theirs.
+TEST(Spoken, ABoxTheRetryFormAddsIsUngraded) {
+  for (const News news : {News::InDescription, News::Announced}) {
+    SCOPED_TRACE(static_cast<int>(news));
+    Window t(1);
+    t.session.start();
+    AnswerLevel1(t, false);
+    ASSERT_TRUE(t.f(txtAnswer[3]).visible);
+    t.f.focus(txtAnswer[3]);
+    t.f.setCue(Cue::None);  // as the student's Tab does
+    EXPECT_EQ(t.f(txtAnswer[3]).text, "");
+    EXPECT_EQ(Speak(t.f, t.f.control(txtAnswer[3]), news), (Spoken{"denominator", ""}));
+    EXPECT_EQ(Speak(t.f, t.f.control(txtAnswer[1]), news), (Spoken{"coefficient", "wrong"}));
+    EXPECT_EQ(Speak(t.f, t.f.control(txtAnswer[2]), news), (Spoken{"radicand", "right"}));
+    // Graded while shown, it has its own mark.
+    AnswerLevel1(t, false);
+    EXPECT_EQ(Speak(t.f, t.f.control(txtAnswer[3]), news).description, "wrong");
+    // A new problem leaves every box ungraded.
+    t.f.click(optAnswerForm[3]);
+    AnswerLevel1(t, true);
+    t.session.next();
+    for (int k = 0; k < txtAnswer.count; ++k) {
+      EXPECT_EQ(Speak(t.f, t.f.control(txtAnswer[k]), News::Announced).description, "") << k;
+    }
+  }
+}
+
 // The level reads "Level 3"; the sign only while it shows one, with its value; a hidden or blank
 // control is never heard.
 TEST(Spoken, LevelSignAndWhatShowsNothing) {

@@ -350,10 +350,6 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <translation>أشكال الإجابة</translation>
     </message>
     <message>
-        <source>Answer boxes</source>
-        <translation>خانات الإجابة</translation>
-    </message>
-    <message>
         <source>whole part</source>
         <translation>العدد الصحيح</translation>
     </message>

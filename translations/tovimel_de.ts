@@ -350,10 +350,6 @@ Qts eigene Optionen gehen an Qt, etwa -platform NAME, -style NAME, -reverse, -se
         <translation>Antwortformen</translation>
     </message>
     <message>
-        <source>Answer boxes</source>
-        <translation>Antwortfelder</translation>
-    </message>
-    <message>
         <source>whole part</source>
         <translation>ganze Zahl</translation>
     </message>

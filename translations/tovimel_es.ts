@@ -350,10 +350,6 @@ Las opciones propias de Qt van a Qt, como -platform NOMBRE, -style NOMBRE, -reve
         <translation>Formas de respuesta</translation>
     </message>
     <message>
-        <source>Answer boxes</source>
-        <translation>Casillas de respuesta</translation>
-    </message>
-    <message>
         <source>whole part</source>
         <translation>número entero</translation>
     </message>

@@ -350,10 +350,6 @@ Les options propres à Qt vont à Qt, par exemple -platform NOM, -style NOM, -re
         <translation>Formes de réponse</translation>
     </message>
     <message>
-        <source>Answer boxes</source>
-        <translation>Cases de réponse</translation>
-    </message>
-    <message>
         <source>whole part</source>
         <translation>nombre entier</translation>
     </message>

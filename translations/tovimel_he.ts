@@ -350,10 +350,6 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <translation>צורות תשובה</translation>
     </message>
     <message>
-        <source>Answer boxes</source>
-        <translation>תיבות תשובה</translation>
-    </message>
-    <message>
         <source>whole part</source>
         <translation>מספר שלם</translation>
     </message>

@@ -350,10 +350,6 @@ Qt&apos;s own options go to Qt, such as -platform NAME, -style NAME, -reverse, -
         <translation>Формы ответа</translation>
     </message>
     <message>
-        <source>Answer boxes</source>
-        <translation>Поля ответа</translation>
-    </message>
-    <message>
         <source>whole part</source>
         <translation>целое число</translation>
     </message>

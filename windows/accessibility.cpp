@@ -131,7 +131,7 @@ enum class Tells {
   Value,    // its own caption, in its name: "Right 7" for a label showing " 7"
   Problem,  // the problem its frame shows, read aloud, in its name
   Key,      // the key its frame shows, as its value, in its name
-  Mark,     // "right" or "wrong", from an answer box's colour after "&Submit"
+  Mark,     // "right" or "wrong", from an answer box's colour after "&Submit" graded it
   Sign,     // "plus" or "minus", from the sign label, in its name
   Guard,    // the period label: how to reveal the key while that is possible
 };
@@ -143,6 +143,7 @@ struct Row {
   std::string_view name = "";
   ControlId named_by{};
   Tells tells = Tells::Nothing;
+  bool gathers = false;  // a frame whose controls speak for themselves: it goes unnamed
 };
 
 std::vector<Row> MainRows() {
@@ -159,7 +160,8 @@ std::vector<Row> MainRows() {
       {.id = clock, .name = QT_TRANSLATE_NOOP("Speech", "Time %1"), .named_by = Label5, .tells = Tells::Value},
       {.id = vsbLevel, .name = QT_TRANSLATE_NOOP("Speech", "Level %1"), .named_by = fraLevel, .tells = Tells::Value},
       {.id = Frame1, .name = QT_TRANSLATE_NOOP("Speech", "Answer forms")},
-      {.id = Frame2, .name = QT_TRANSLATE_NOOP("Speech", "Answer boxes")},
+      {.id = fraAnswer, .tells = Tells::Nothing, .gathers = true},
+      {.id = Frame2, .tells = Tells::Nothing, .gathers = true},
       {.id = txtAnswer[0], .name = QT_TRANSLATE_NOOP("Speech", "whole part"), .tells = Tells::Mark},
       {.id = txtAnswer[1], .name = QT_TRANSLATE_NOOP("Speech", "coefficient"), .tells = Tells::Mark},
       {.id = txtAnswer[2], .name = QT_TRANSLATE_NOOP("Speech", "radicand"), .tells = Tells::Mark},
@@ -429,6 +431,11 @@ bool Exposed(const Form& form, const Control& c) {
   return true;
 }
 
+bool Gathers(const Form& form, const Control& c) {
+  const Row* row = FindRow(form, c);
+  return row && row->gathers;
+}
+
 bool Heard(const Form& form, const Control& c) {
   if (!Exposed(form, c) || !Showing(form, c)) return false;
   // The level's caption says what the scroll bar says, while that shows.
@@ -482,14 +489,18 @@ Spoken Speak(const Form& form, const Control& c, News news) {
       value = SignWord(c.props.text);
       break;
   }
-  if (row && !row->name.empty()) {
+  if (row && row->gathers) {
+    // No name: a screen reader passes over an unnamed panel, and the focus moving into it says
+    // only the box or form it comes to.
+  } else if (row && !row->name.empty()) {
     out.name = FillPattern(Translate(tr_context::kSpeech, row->name), {value});
   } else if (row && !row->named_by.name.empty()) {
     out.name = Caption(ShownText(form.control(row->named_by)));
   } else {
     out.name = Caption(ShownText(c));
   }
-  if (tells == Tells::Mark) {
+  // A box the retry form has just shown had no answer to grade, whatever its colour.
+  if (tells == Tells::Mark && c.props.graded) {
     if (c.props.back == kRightBox) out.description = Fill(Say::Right);
     if (c.props.back == kWrongBox) out.description = Fill(Say::Wrong);
   }

@@ -27,6 +27,11 @@ bool Exposed(const Form& form, const Control& c);
 // not heard.
 bool Heard(const Form& form, const Control& c);
 
+// A frame that only gathers controls which speak for themselves ("Answer", the answer boxes'
+// frame): heard, as its children are, but nameless, so that a screen reader does not say it each
+// time the focus comes into it.
+bool Gathers(const Form& form, const Control& c);
+
 // Where the news goes: what must be heard at once, the window's cue (Form::setCue) and, before
 // the first problem, the way to Start. A toolkit without announcements puts it in the focused
 // control's description, which a screen reader reads as the focus arrives; one with

@@ -73,6 +73,9 @@ struct Props {
   int value = 0, min = 0, max = 0;               // scroll bar
   int interval = 0;                              // timer, milliseconds
   int sel_start = 0, sel_length = 0;             // text box selection
+  // Answer boxes: the colour grades what the box showed. A box hidden then is coloured too, as
+  // the original window did, but it had no answer to grade.
+  bool graded = false;
   bool operator==(const Props&) const = default;
 };
 

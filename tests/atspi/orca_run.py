@@ -10,6 +10,8 @@ One run at level 1 and one at level 5, from sign-in to the results screen, which
 by flat review (KP_Home, KP_Prior). Keys come at a student's pace: no pause lets Orca catch up.
 Each problem, form and score Orca speaks must be the one the screen shows then, read from the
 accessibility tree; each answer is worked out from the screen, one per run is wrong on purpose.
+Some words must never be heard: the unnamed frames around the boxes before a problem, a verdict
+on the box a retry form adds.
 Every wait is bounded; all it starts, it stops.
 
 usage: orca_run.py PATH_TO_TOVIMEL [TRANSCRIPT_DIR]
@@ -260,6 +262,14 @@ def part_name(part):
     return r"\b%s\b" % part
 
 
+def never_said(ears, since, pattern, where):
+    """Fails if Orca said pattern in a line heard since that line."""
+    ears.read()
+    for line in ears.heard[since:ears.at]:
+        if re.search(pattern, line):
+            fail("Orca said %r %s" % (line, where))
+
+
 def heard_as_shown(told, screen, number):
     """The problem Orca told must be the one on the screen: a stale one fails."""
     shown = screen.problem()
@@ -298,8 +308,11 @@ def play(desktop, ears, level, transcript, words, program):
     keys(desktop, "Return")
     wrong_at = 2
     for number in range(1, PROBLEMS + 1):
+        before = ears.at
         told = ears.expect(r"Problem (\d+) of 20: (.*?)\.\s+Answer form (.*?)\.",
                            "problem %d" % number)
+        # The frames around the boxes only gather them: nothing to say before a problem.
+        never_said(ears, before, r"\bAnswer (boxes )?panel\b", "before problem %d" % number)
         _, problem, _ = heard_as_shown(told, screen, number)
         boxes = solve(level, problem)
         if number == 1:
@@ -329,7 +342,15 @@ def play(desktop, ears, level, transcript, words, program):
                      % (verdict.group(0), screen.problem()[2]))
             if level == 1:
                 boxes = dict(boxes, denominator=1)
+            retry_from = ears.at
         fill(desktop, ears, boxes, sign)
+        if number == wrong_at and level == 1:
+            # The box the retry form added was not graded: it says no verdict.
+            ears.quiet()
+            said = ears.heard[retry_from:]
+            at = max(i for i, line in enumerate(said) if re.search(r"\bdenominator\b", line))
+            if any(re.search(r"\b(right|wrong)\b", line) for line in said[at:at + 2]):
+                fail("the new denominator box was heard graded: %s" % " | ".join(said[at:]))
         keys(desktop, "Return")
         if number < PROBLEMS:
             verdict = ears.expect(r"Right\.\s+(\d+) right of (\d+),", "the verdict right")

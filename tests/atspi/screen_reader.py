@@ -5,7 +5,8 @@
 On a private desktop (Xvfb, session bus, accessibility bus, registry) it finds the controls by
 their accessible names only, reads the problem from the name of the "Simplify" group, types an answer worked
 out from that text with real key presses (a wrong one, then the right one), submits with Enter
-and reads "wrong" and "right" back. Every wait is bounded; all it starts, it stops.
+and reads "wrong" and "right" back; the box the retry form adds says neither. Every wait is
+bounded; all it starts, it stops.
 
 usage: screen_reader.py PATH_TO_TOVIMEL
 """
@@ -179,6 +180,9 @@ def play(program):
     # The fraction form comes back for another try: its denominator box too, the caret first.
     denominator = wait_for("the denominator box", lambda: find(main, "denominator",
                                                                Atspi.Role.TEXT))
+    # It was hidden when the answer was graded: no verdict of its own yet.
+    if denominator.get_description():
+        fail("the new denominator box says %r" % denominator.get_description())
     wait_for("the caret back in the coefficient box", lambda: focused(coefficient))
     type_keys("%d\t%d\t1\n" % (root, n // root ** 2))
     wait_for('"right" on every box and a score of 1',
