@@ -180,7 +180,9 @@ TEST(Translations, EveryCaptionIsDrawnWholeInEveryLanguage) {
       // The level's name keeps to one line before its size ("Уровень 5" needs 75 %).
       const double least = c.look.one_line ? 0.5 : 0.8;
       EXPECT_GE(laid.font.pixelSize(), std::ceil(w->font().pixelSize() * least));
-      if (c.look.one_line) EXPECT_EQ(laid.lines.size(), 1u);
+      if (c.look.one_line) {
+        EXPECT_EQ(laid.lines.size(), 1u);
+      }
       ++checked;
     };
     for (auto [form, binding] : {std::pair{&practice, &a}, std::pair{&sign_in, &b}}) {
